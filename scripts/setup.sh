@@ -1,0 +1,28 @@
+# Sourced by the other scripts: installs what is missing and goes to the project root.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+                libbenchmark-dev fonts-liberation fonts-dejavu-core)
+
+# Installs the named Debian packages that are not installed yet.
+ensure_packages() {
+  local missing=()
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "ok installed" || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Configures and builds into the given folder with the given CMake arguments.
+configure_and_build() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja "$@"
+  cmake --build "$dir"
+}

@@ -1,0 +1,136 @@
+#include "measurement/cpu_load.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "measurement/numbers.h"
+#include "measurement/perf_data.h"
+#include "measurement/perf_layout.h"
+
+namespace tidemark {
+namespace {
+
+constexpr std::int32_t kBufferStep = 4096;
+// Far above any real machine; keeps a wild processor count from exhausting memory.
+constexpr std::uint32_t kMaxProcessors = 1u << 16;
+
+[[noreturn]] void raise(std::int32_t offset, const char* suffix, const char* description) {
+    throw CPULoadError(offset, std::string("CPULoad") + suffix, description);
+}
+
+[[noreturn]] void raiseUnreadable() { raise(8006, ".CollectCPUData()", "Unable to read performance data"); }
+
+std::int64_t wrappingDifference(std::int64_t later, std::int64_t earlier) {
+    return static_cast<std::int64_t>(static_cast<std::uint64_t>(later) - static_cast<std::uint64_t>(earlier));
+}
+
+}  // namespace
+
+CPULoadError::CPULoadError(std::int32_t offset, std::string source, std::string description)
+    : std::runtime_error(description),
+      number_(kObjectErrorBase + offset),
+      source_(std::move(source)),
+      description_(std::move(description)) {}
+
+std::int32_t idleToUsagePercent(std::int64_t previousIdle, std::int64_t currentIdle, std::int64_t previousTime,
+                                std::int64_t currentTime) {
+    if (currentTime <= previousTime) return 0;
+    const double idle = static_cast<double>(wrappingDifference(currentIdle, previousIdle));
+    const double elapsed = static_cast<double>(wrappingDifference(currentTime, previousTime));
+    const double percent = roundHalfEven((1.0 - idle / elapsed) * 100.0);
+    constexpr double lowest = std::numeric_limits<std::int32_t>::min();
+    constexpr double highest = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(std::clamp(percent, lowest, highest));
+}
+
+CPULoad::CPULoad(SamplerOs& os) : os_(os) {
+    std::uint32_t platformId = 0;
+    if (!os_.getVersion(platformId)) raise(8001, ".Initialize", "Impossible d'obtenir la version de Windows");
+    IsWinNT = platformId == SamplerOs::kPlatformNt;
+}
+
+CPULoad::~CPULoad() { StopCPUMonitoring(); }
+
+std::int32_t CPULoad::GetCPUCount() {
+    if (CPUCount >= 1) return CPUCount;
+    CPUCount = static_cast<std::int32_t>(std::min(os_.numberOfProcessors(), kMaxProcessors));
+    PreviousIdle.assign(CPUCount, 0);
+    CurrentIdle.assign(CPUCount, 0);
+    return CPUCount;
+}
+
+void CPULoad::CollectCPUData() {
+    if (IsWinNT)
+        collectNt();
+    else
+        collect9x();
+}
+
+void CPULoad::collectNt() {
+    std::vector<std::byte> buffer(BufferSize);
+    while (os_.queryProcessorPerformanceData(buffer) == SamplerOs::kMoreData) {
+        if (BufferSize > std::numeric_limits<std::int32_t>::max() - kBufferStep) raiseUnreadable();
+        BufferSize += kBufferStep;
+        buffer.assign(BufferSize, std::byte{0});
+    }
+    const perf::Bytes data(buffer);
+    try {
+        if (!perf::hasPerfSignature(data)) raiseUnreadable();
+        const auto object = perf::findObject(data, perf::kProcessorObjectIndex);
+        if (!object) raise(8004, ".CollectData", "Unable to locate the 'Processor' performance object");
+        if (CPUCount < 1) GetCPUCount();
+        const auto counterOffset = perf::findCounterOffset(data, *object, perf::kProcessorTimeCounterIndex);
+        if (!counterOffset)
+            raise(8005, ".CollectData", "Unable to locate the '% of CPU usage' performance counter");
+        for (const perf::InstanceValue& instance : perf::readInstances(data, *object, *counterOffset)) {
+            // _Total and processors beyond the count are no slot of ours.
+            if (!instance.number || *instance.number >= CPUCount) continue;
+            PreviousIdle[*instance.number] = CurrentIdle[*instance.number];
+            CurrentIdle[*instance.number] = instance.value;
+        }
+        PreviousTime = CurrentTime;
+        std::int64_t fileTime = 0;
+        os_.systemTimeToFileTime(perf::blockSystemTime(data), fileTime);
+        CurrentTime = fileTime;
+    } catch (const perf::MalformedPerfData&) {
+        raiseUnreadable();
+    }
+}
+
+void CPULoad::collect9x() {
+    if (!StatsStarted) {
+        SamplerOs::DynKey startKey = 0;
+        if (os_.openDynDataKey("PerfStats\\StartStat", SamplerOs::kKeyAllAccess, startKey) != 0)
+            raise(8002, ".CollectCPRData()", "Unable to start performance monitoring");
+        os_.queryCpuUsageStatistic(startKey, Win9xUsage);
+        os_.closeKey(startKey);
+        if (os_.openDynDataKey("PerfStats\\StatData", SamplerOs::kKeyRead, StatDataKey) != 0) raiseUnreadable();
+        StatsStarted = true;
+    }
+    os_.queryCpuUsageStatistic(StatDataKey, Win9xUsage);
+}
+
+std::int32_t CPULoad::GetCPUUsage(std::int32_t CPU_Index) {
+    if (!IsWinNT) {
+        if (CPU_Index != 1) raise(8003, ".GetCPUUsage()", "CPU index out of bounds");
+        if (!StatsStarted) CollectCPUData();
+        return Win9xUsage;
+    }
+    if (CPUCount < 0) CollectCPUData();
+    const std::int64_t slot = static_cast<std::int64_t>(CPU_Index) - 1;
+    if (slot < 0 || slot >= CPUCount) raise(8003, ".GetCPUUsage()", "CPU index out of bounds");
+    return idleToUsagePercent(PreviousIdle[slot], CurrentIdle[slot], PreviousTime, CurrentTime);
+}
+
+void CPULoad::StopCPUMonitoring() {
+    if (IsWinNT || !StatsStarted) return;
+    StatsStarted = false;
+    os_.closeKey(StatDataKey);
+    StatDataKey = 0;
+    SamplerOs::DynKey stopKey = 0;
+    if (os_.openDynDataKey("PerfStats\\StopStat", SamplerOs::kKeyAllAccess, stopKey) != 0) return;
+    os_.queryCpuUsageStatistic(stopKey, Win9xUsage);
+    os_.closeKey(stopKey);
+}
+
+}  // namespace tidemark

@@ -1,0 +1,75 @@
+#pragma once
+// The processor-load sampler. On the NT family it reads the processor object
+// of the performance data and computes each processor's load from two
+// successive samples of its idle-time counter; on the 95 family it reads the
+// kernel's single CPU-usage statistic.
+//
+// Calling order the window uses: construct, GetCPUCount, CollectCPUData once,
+// then per tick CollectCPUData followed by GetCPUUsage(1 .. count). Any other
+// order works too: operations that need a count or a sample take one.
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/sampler_os.h"
+
+namespace tidemark {
+
+// A failure of the sampler: a number above the object error base (hex
+// 80040000), the operation's source and a fixed description.
+class CPULoadError : public std::runtime_error {
+public:
+    CPULoadError(std::int32_t offset, std::string source, std::string description);
+    std::int32_t number() const { return number_; }
+    const std::string& source() const { return source_; }
+    const std::string& description() const { return description_; }
+
+private:
+    std::int32_t number_;
+    std::string source_;
+    std::string description_;
+};
+
+inline constexpr std::int32_t kObjectErrorBase = static_cast<std::int32_t>(0x80040000u);
+
+// The load in percent of one processor between two samples: 100 minus the
+// idle share of the elapsed time, halves to even. 0 when no time has passed
+// (or the clock went backwards); results beyond the 32-bit range are clamped.
+std::int32_t idleToUsagePercent(std::int64_t previousIdle, std::int64_t currentIdle, std::int64_t previousTime,
+                                std::int64_t currentTime);
+
+class CPULoad {
+public:
+    // Throws CPULoadError 8001 when the platform version cannot be read.
+    explicit CPULoad(SamplerOs& os);
+    ~CPULoad();
+    CPULoad(const CPULoad&) = delete;
+    CPULoad& operator=(const CPULoad&) = delete;
+
+    void CollectCPUData();
+    std::int32_t GetCPUCount();
+    // CPU_Index is 1-based.
+    std::int32_t GetCPUUsage(std::int32_t CPU_Index);
+
+    std::int32_t bufferSize() const { return BufferSize; }
+
+private:
+    void collectNt();
+    void collect9x();
+    void StopCPUMonitoring();
+
+    SamplerOs& os_;
+    bool IsWinNT = false;
+    std::int32_t CPUCount = -1;
+    std::int32_t BufferSize = 4096;
+    bool StatsStarted = false;
+    std::int32_t Win9xUsage = 0;
+    SamplerOs::DynKey StatDataKey = 0;
+    std::vector<std::int64_t> CurrentIdle;
+    std::vector<std::int64_t> PreviousIdle;
+    std::int64_t CurrentTime = 0;
+    std::int64_t PreviousTime = 0;
+};
+
+}  // namespace tidemark

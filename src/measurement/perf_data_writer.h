@@ -1,0 +1,50 @@
+#pragma once
+// Builds performance-data blocks in the published record layout. The Linux
+// backend serves its processor readings through it, and tests build their
+// blocks with it (including deliberately broken ones).
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/os_types.h"
+
+namespace tidemark::perf {
+
+struct CounterSpec {
+    std::uint32_t titleIndex = 0;
+    std::uint32_t type = 0;
+    std::uint32_t offset = 0;  // in the counter block, at least 8
+};
+
+struct InstanceSpec {
+    std::u16string name;
+    std::vector<std::int64_t> values;  // written at 8, 16, ... of the counter block
+};
+
+struct ObjectSpec {
+    std::uint32_t titleIndex = 0;
+    std::vector<CounterSpec> counters;
+    std::vector<InstanceSpec> instances;
+};
+
+struct BlockSpec {
+    std::u16string signature = u"PERF";
+    SystemTime systemTime;
+    std::vector<ObjectSpec> objects;
+};
+
+std::vector<std::byte> writePerfData(const BlockSpec& spec);
+
+// The byte count writePerfData needs for this many processor instances plus
+// _Total, for a caller that checks a buffer's size before it writes.
+std::size_t processorBlockSize(std::size_t processors);
+
+// A processor object (238) whose idle-time counter (6) follows another
+// counter, one instance "0", "1", ... per value and "_Total" holding their sum.
+BlockSpec processorBlock(const SystemTime& time, const std::vector<std::int64_t>& idlePer100ns);
+
+// Writes a little-endian field into an existing block (for tests that break one).
+void patchU32(std::vector<std::byte>& data, std::size_t offset, std::uint32_t value);
+
+}  // namespace tidemark::perf

@@ -1,0 +1,89 @@
+#include "measurement/proc_text.h"
+
+#include <gtest/gtest.h>
+
+namespace tidemark::proc {
+namespace {
+
+constexpr const char* kProcStat =
+    "cpu  10132153 290696 3084719 46828483 16683 0 25195 0 175628 0\n"
+    "cpu0 1393280 32966 572056 13343292 6130 0 17875 0 23933 0\n"
+    "cpu1 1335186 30722 533009 13327890 4006 0 4280 0 23962 0\n"
+    "intr 1462898 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n"
+    "ctxt 3474393\n"
+    "btime 1700000000\n";
+
+TEST(ProcStat, IdleIsIdlePlusIowaitOfEachProcessorLine) {
+    const auto idle = processorIdleTicks(kProcStat);
+    ASSERT_EQ(idle.size(), 2u) << "the summary line is no processor";
+    EXPECT_EQ(idle[0], 13343292u + 6130u);
+    EXPECT_EQ(idle[1], 13327890u + 4006u);
+}
+
+TEST(ProcStat, DamagedLinesAreSkipped) {
+    const auto idle = processorIdleTicks(
+        "cpu0 1 2 3\n"              // too few fields
+        "cpu1 1 2 3 4 5\n"          // the oldest kernels: exactly five
+        "cpuX 1 2 3 4 5\n"          // not numbered
+        "cpu2 1 2 x 4 5\n"          // garbage
+        "cpu3 1 2 3 4 99999999999999999999999\n"  // beyond 64 bits
+        "cpu4 1 2 3 4 5");          // no final line feed
+    EXPECT_EQ(idle, (std::vector<std::uint64_t>{9, 9}));
+    EXPECT_TRUE(processorIdleTicks("").empty());
+    EXPECT_TRUE(processorIdleTicks("cpu").empty());
+}
+
+TEST(MemInfo, AvailableMemoryAndLoad) {
+    const auto status = memoryStatus(
+        "MemTotal:        1048576 kB\n"
+        "MemFree:          100000 kB\n"
+        "MemAvailable:     262144 kB\n"
+        "SwapTotal:          1024 kB\n"
+        "SwapFree:            512 kB\n");
+    ASSERT_TRUE(status);
+    EXPECT_EQ(status->totalPhys, 1073741824);
+    EXPECT_EQ(status->availPhys, 268435456);
+    EXPECT_EQ(status->memoryLoad, 75);
+    EXPECT_EQ(status->totalPageFile, (1048576 + 1024) * 1024LL);
+    EXPECT_EQ(status->availPageFile, (262144 + 512) * 1024LL);
+}
+
+TEST(MemInfo, MissingOrDamagedFields) {
+    EXPECT_FALSE(memoryStatus("MemFree: 5 kB\n")) << "no total";
+    EXPECT_FALSE(memoryStatus("MemTotal: lots\n"));
+    const auto oldKernel = memoryStatus("MemTotal: 1000 kB\nMemFree: 250 kB\n");
+    ASSERT_TRUE(oldKernel);
+    EXPECT_EQ(oldKernel->availPhys, 250 * 1024);
+    const auto moreFreeThanTotal = memoryStatus("MemTotal: 1000 kB\nMemAvailable: 5000 kB\n");
+    EXPECT_EQ(moreFreeThanTotal->availPhys, 1000 * 1024);
+    const auto zero = memoryStatus("MemTotal: 0 kB\n");
+    EXPECT_EQ(zero->memoryLoad, 0);
+    const auto huge = memoryStatus("MemTotal: 18446744073709551615 kB\n");
+    EXPECT_GT(huge->totalPhys, 0) << "a total beyond 64-bit bytes is capped, not wrapped";
+    EXPECT_FALSE(memoryStatus("MemTotalX: 5 kB\n"));
+}
+
+TEST(Clock, MaxFrequencyInKilohertz) {
+    EXPECT_EQ(maxFrequencyMHz("3400000\n"), 3400);
+    EXPECT_EQ(maxFrequencyMHz("2394500"), 2394);  // halves to even
+    EXPECT_EQ(maxFrequencyMHz("2395500"), 2396);
+    EXPECT_FALSE(maxFrequencyMHz(""));
+    EXPECT_FALSE(maxFrequencyMHz("0"));
+    EXPECT_FALSE(maxFrequencyMHz("fast"));
+}
+
+TEST(Clock, CpuinfoOfTheFirstProcessor) {
+    EXPECT_EQ(firstProcessorMHz("processor\t: 0\nmodel name\t: X\ncpu MHz\t\t: 2394.456\n"
+                                "processor\t: 1\ncpu MHz\t\t: 800.000\n"),
+              2394);
+    EXPECT_EQ(firstProcessorMHz("processor : 0\ncpu MHz : 2500.5\n"), 2500);
+    EXPECT_FALSE(firstProcessorMHz("processor\t: 0\nmodel name\t: X\nprocessor\t: 1\ncpu MHz\t: 800\n"))
+        << "the second processor's clock is not the first one's";
+    EXPECT_FALSE(firstProcessorMHz("processor : 0\ncpu MHz : n/a\n"));
+    EXPECT_FALSE(firstProcessorMHz("processor : 0\ncpu MHz : -5\n"));
+    EXPECT_FALSE(firstProcessorMHz("processor : 0\ncpu MHz : 1e300\n"));
+    EXPECT_FALSE(firstProcessorMHz(""));
+}
+
+}  // namespace
+}  // namespace tidemark::proc
