@@ -1,1 +1,30 @@
+# The window, the graph and the program (Qt 6).
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets)
+set(CMAKE_AUTORCC ON)
 
+# Pure graph logic: history, drawing into a pixel buffer, scale positions.
+add_library(tidemark_graph STATIC
+  graph/history.cpp
+  graph/canvas.cpp
+  graph/draw_graph.cpp
+  graph/scale_labels.cpp)
+target_link_libraries(tidemark_graph PUBLIC tidemark_measurement)
+
+# The toolkit side of the platform layer: shell, dialogs, settings, instance lock, folders.
+add_library(tidemark_platform_qt STATIC
+  platform/qt/desktop_services.cpp
+  platform/qt/app_folders.cpp)
+target_link_libraries(tidemark_platform_qt PUBLIC tidemark_platform_api Qt6::Widgets)
+
+add_library(tidemark_window STATIC
+  window/layout.cpp
+  window/widgets.cpp
+  window/frm_main.cpp
+  window/frm_main_controls.cpp
+  ${PROJECT_SOURCE_DIR}/resources/tidemark.qrc)
+target_link_libraries(tidemark_window PUBLIC tidemark_graph tidemark_platform_qt Qt6::Widgets)
+
+add_executable(tidemark app/main.cpp)
+target_compile_definitions(tidemark PRIVATE TIDEMARK_WEB_ADDRESS="${TIDEMARK_WEB_ADDRESS}")
+target_link_libraries(tidemark PRIVATE tidemark_window tidemark_platform_os)
+set_target_properties(tidemark PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -1,0 +1,33 @@
+#pragma once
+// The history graph: appends a reading, works out the level bars and redraws
+// the whole picture from the history on every call.
+#include <cstdint>
+
+#include "graph/canvas.h"
+#include "graph/history.h"
+
+namespace tidemark {
+
+struct GraphSettings {
+    Rgb CpuCurveColor = rgb(0, 100, 255);
+    Rgb MemCurveColor = rgb(255, 255, 0);
+    Rgb GridColor = rgb(128, 128, 128);
+    Rgb LevelOffColor = rgb(150, 150, 150);
+    Rgb BackColor = rgb(0, 0, 0);
+    std::int16_t ScaleDivision = 10;  // grid spacing in percent
+};
+
+struct LevelBars {
+    int cpuLevel = -1;  // segments 0..cpuLevel are lit
+    int memLevel = -1;
+};
+
+// Clears the canvas and draws the grid from the top edge and both curves, the
+// newest sample at x = width, each memory segment after its processor segment.
+void drawHistory(PixelCanvas& canvas, const SampleHistory& history, const GraphSettings& settings);
+
+// One call per tick: appends the readings and redraws; returns the levels for the bars.
+LevelBars DrawGraph(SampleHistory& history, PixelCanvas& canvas, const GraphSettings& settings,
+                    std::int16_t cpuPercent, std::int32_t totalMemoryKB, std::int32_t freeMemoryKB);
+
+}  // namespace tidemark

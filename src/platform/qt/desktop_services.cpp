@@ -1,0 +1,71 @@
+#include "platform/qt/desktop_services.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace tidemark {
+namespace {
+
+class DesktopShell final : public Shell {
+public:
+    void open(const QString& target) override {
+        const bool isAddress = target.contains(QLatin1String("://"));
+        QDesktopServices::openUrl(isAddress ? QUrl(target) : QUrl::fromLocalFile(target));
+    }
+};
+
+class MessageBoxDialogs final : public Dialogs {
+public:
+    void information(const QString& title, const QString& text) override {
+        QMessageBox::information(nullptr, title, text, QMessageBox::Ok);
+    }
+};
+
+class UserSettingsStore final : public SettingsStore {
+public:
+    QString read(const QString& app, const QString& section, const QString& key, const QString& fallback) override {
+        QSettings settings(app, section);
+        return settings.value(section + '/' + key, fallback).toString();
+    }
+    void write(const QString& app, const QString& section, const QString& key, const QString& value) override {
+        QSettings settings(app, section);
+        settings.setValue(section + '/' + key, value);
+        settings.sync();
+    }
+};
+
+class RuntimeLock final : public InstanceLock {
+public:
+    explicit RuntimeLock(const QString& path) : lock_(path) {
+        lock_.setStaleLockTime(0);  // only a dead owner makes the lock stale, never its age
+    }
+    bool anotherInstanceRunning() override { return !lock_.tryLock(0); }
+    void release() override { lock_.unlock(); }
+
+private:
+    QLockFile lock_;
+};
+
+QString runtimeFolder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) folder = QDir::tempPath();
+    QDir().mkpath(folder);
+    return folder;
+}
+
+}  // namespace
+
+std::unique_ptr<Shell> makeDesktopShell() { return std::make_unique<DesktopShell>(); }
+std::unique_ptr<Dialogs> makeMessageBoxDialogs() { return std::make_unique<MessageBoxDialogs>(); }
+std::unique_ptr<SettingsStore> makeUserSettingsStore() { return std::make_unique<UserSettingsStore>(); }
+std::unique_ptr<InstanceLock> makeRuntimeLock(const QString& name) {
+    return std::make_unique<RuntimeLock>(runtimeFolder() + '/' + name + ".lock");
+}
+
+}  // namespace tidemark

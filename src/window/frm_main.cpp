@@ -1,0 +1,221 @@
+#include "window/frm_main.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+#include "graph/scale_labels.h"
+#include "measurement/cpu_clock.h"
+#include "measurement/numbers.h"
+#include "platform/qt/app_folders.h"
+#include "window/widgets.h"
+
+namespace tidemark {
+namespace {
+
+// Start-up and shutdown go on past a failing step.
+template <typename Step>
+void resumeNext(Step&& step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+QString text(std::int64_t value, const char* unit) { return QString::fromStdString(decimalText(value)) + unit; }
+
+std::int32_t bytesToKilobytes(std::int64_t bytes) {
+    const double kb = roundHalfEven(static_cast<double>(bytes) / 1024.0);
+    return static_cast<std::int32_t>(std::clamp(kb, 0.0, 2147483647.0));
+}
+
+QColor toColor(Rgb rgb) { return QColor::fromRgb(rgb); }
+
+}  // namespace
+
+frmMain::frmMain(WindowServices services, QWidget* parent)
+    : QWidget(parent), services_(std::move(services)), endProcess_([] { QCoreApplication::quit(); }) {
+    createControls();
+}
+
+frmMain::~frmMain() = default;
+
+bool frmMain::Form_Load() {
+    mLogFolder = ensureLogFolder(services_.programFolder, services_.userDataFolder);
+    mSavedCaption = windowTitle();
+    ScaleLabelValues = makeScaleLabelValues();
+    fillLists();
+    if (services_.instanceLock.anotherInstanceRunning()) {
+        services_.dialogs.information("TIDEMARK", "Only one copy of this program can be used.");
+        return false;
+    }
+    QCoreApplication::processEvents();
+    history_.HistoryCount = 0;
+    graphSettings_.ScaleDivision = 10;
+    setHistoryCapacity();
+    resumeNext([&] { mSampler = std::make_unique<CPULoad>(services_.samplerOs); });
+    resumeNext([&] { mCPUCount = mSampler ? mSampler->GetCPUCount() : 0; });
+    graphSettings_.CpuCurveColor = rgb(0, 100, 255);
+    graphSettings_.MemCurveColor = rgb(255, 255, 0);
+    graphSettings_.GridColor = rgb(128, 128, 128);
+    graphSettings_.BackColor = rgb(0, 0, 0);
+    graphSettings_.LevelOffColor = rgb(150, 150, 150);
+    lightSegments(LevelBars{});
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    move(screen.center() - rect().center());
+    show();
+    showClockLine();
+    QCoreApplication::processEvents();
+    resumeNext([&] {
+        if (mSampler) mSampler->CollectCPUData();
+    });
+    resumeNext([&] { mCPUCount = mSampler ? mSampler->GetCPUCount() : 0; });
+    tmrUpdate->start();
+    CmbSchaal->setCurrentText(QString::fromStdString(decimalText(graphSettings_.ScaleDivision)));
+    DrawLabels();
+    mLoaded = true;
+    countStart();
+    return true;
+}
+
+void frmMain::fillLists() {
+    for (int ms = 100; ms <= 1000; ms += 100) CmbRefresh->addItem(QString::number(ms));
+    CmbRefresh->setCurrentIndex(-1);
+    CmbRefresh->setEditText("500");
+    for (int division = 5; division <= 25; division += 5) CmbSchaal->addItem(QString::number(division));
+    CmbSchaal->addItem("35");
+    CmbSchaal->addItem("50");
+}
+
+void frmMain::showClockLine() {
+    const std::int32_t mhz = GetCPUClock(services_.machine);
+    if (leadingNumber(decimalText(mhz)) == 0) return;
+    Label7->show();
+    Label5->show();
+}
+
+void frmMain::countStart() {
+    const QString stored = services_.settings.read("MarloFenwick", "TideMark", "Tel", "1");
+    const auto n = roundToInt32(leadingNumber(stored.toStdString()));
+    if (!n) return;  // a counter beyond the 32-bit range: the step fails and is skipped
+    if (*n % 20 == 18) Command2_Click();
+    if (*n == std::numeric_limits<std::int32_t>::max()) return;
+    services_.settings.write("MarloFenwick", "TideMark", "Tel", QString::fromStdString(decimalText(*n + 1)));
+}
+
+void frmMain::Command2_Click() { services_.shell.open(services_.webAddress); }
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Form_Unload();
+}
+
+void frmMain::Form_Unload() {
+    tmrUpdate->stop();
+    services_.instanceLock.release();
+    endProcess_();
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The bottom strip is docked: it follows the window whether or not the
+    // rest is laid out again.
+    Picture2->setGeometry(0, height() - twipsToPixels(kPicture2HeightTwips), width(),
+                          twipsToPixels(kPicture2HeightTwips));
+    Form_Resize();
+}
+
+void frmMain::Form_Resize() {
+    if (!mLoaded || isMinimized()) return;
+    // The toolkit reports the client size; the layout is designed on the outer size.
+    const int W = width() * kTwipsPerPixel + kFrameWidthTwips;
+    const int H = height() * kTwipsPerPixel + kFrameHeightTwips;
+    applyStretchLayout(relayout(W, H, layout_));
+    setHistoryCapacity();
+    DrawLabels();
+    tmrUpdate_Timer();
+}
+
+double frmMain::graphInnerWidth() const { return Graph->contentsRect().width(); }
+double frmMain::graphInnerHeight() const { return Graph->contentsRect().height(); }
+
+void frmMain::setHistoryCapacity() {
+    const auto capacity = roundToInt16(graphInnerWidth() + 20);
+    history_.HistoryCapacity = capacity.value_or(std::numeric_limits<std::int16_t>::max());
+}
+
+void frmMain::tmrUpdate_Timer() {
+    tmrUpdate->stop();
+    QCoreApplication::processEvents();
+    const std::int16_t cpu = sampleProcessorFigure();
+    GetMemoryInfo();
+    const std::int32_t totalKB = bytesToKilobytes(mMemStatus.totalPhys);
+    const std::int32_t freeKB = bytesToKilobytes(mMemStatus.availPhys);
+    if (!mPaused) tmrUpdate->start();
+    setLabelTexts(cpu, totalKB, freeKB);
+    DrawGraph(cpu, totalKB, freeKB);
+}
+
+// The mean of every processor's reading, halves to even, shown within
+// 0..100: jiffy rounding can give -1 or 101, which is no load or full load.
+// When the sampler fails the previous figure stands.
+std::int16_t frmMain::sampleProcessorFigure() {
+    if (!mSampler || mCPUCount < 1) return mLastCpu = 0;
+    try {
+        mSampler->CollectCPUData();
+        std::int64_t total = 0;
+        for (std::int32_t i = 1; i <= mCPUCount; ++i) total += mSampler->GetCPUUsage(i);
+        const double mean = roundHalfEven(static_cast<double>(total) / mCPUCount);
+        mLastCpu = static_cast<std::int16_t>(std::clamp(mean, 0.0, 100.0));
+    } catch (const CPULoadError&) {
+    }
+    return mLastCpu;
+}
+
+void frmMain::GetMemoryInfo() { mMemStatus = services_.machine.globalMemoryStatus(); }
+
+void frmMain::setLabelTexts(std::int16_t cpu, std::int32_t totalKB, std::int32_t freeKB) {
+    Label6->setText(text(cpu, " %"));
+    Label8->setText(text(totalKB / 1024 + 1, " Mb"));
+    Label10->setText(text(freeKB / 1024 + 1, " Mb"));
+    Label3->setText(text(cpu, " %"));
+    Label4->setText(text(memoryInUsePercent(freeKB, totalKB), " %"));
+    Label5->setText(text(GetCPUClock(services_.machine), " Mc"));
+}
+
+void frmMain::DrawGraph(std::int16_t cpuPercent, std::int32_t totalMemoryKB, std::int32_t freeMemoryKB) {
+    const LevelBars levels =
+        tidemark::DrawGraph(history_, Graph->canvas(), graphSettings_, cpuPercent, totalMemoryKB, freeMemoryKB);
+    lightSegments(levels);
+    Graph->update();
+}
+
+void frmMain::lightSegments(const LevelBars& levels) {
+    const QColor off = toColor(graphSettings_.LevelOffColor);
+    for (int i = 0; i < MeterPanel::kSegments; ++i) {
+        Picture1->setSegmentColor(false, i, i <= levels.memLevel ? toColor(graphSettings_.MemCurveColor) : off);
+        Picture1->setSegmentColor(true, i, i <= levels.cpuLevel ? toColor(graphSettings_.CpuCurveColor) : off);
+    }
+}
+
+void frmMain::DrawLabels() {
+    for (ScaleStrip* strip : picLabels) strip->clear();
+    for (const ScaleLabel& label : scaleLabels(graphInnerHeight(), ScaleLabelValues))
+        for (ScaleStrip* strip : picLabels) strip->printAt(label.yTwips, QString::fromStdString(label.text));
+    lblscale[1]->setText(lblscale[0]->text());
+}
+
+void frmMain::CmbSchaal_Click() {
+    const auto division = roundToInt16(leadingNumber(CmbSchaal->currentText().toStdString()));
+    if (division && *division > 0) graphSettings_.ScaleDivision = *division;
+    Graph->setFocus();
+    tmrUpdate_Timer();
+}
+
+}  // namespace tidemark

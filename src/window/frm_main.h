@@ -1,0 +1,134 @@
+#pragma once
+// The main window: start-up, the update tick, the re-layout and the graph's
+// scale. The control tree is built in frm_main_controls.cpp.
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "graph/draw_graph.h"
+#include "measurement/cpu_load.h"
+#include "platform/os_types.h"
+#include "window/layout.h"
+#include "window/window_services.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTimer;
+class QToolButton;
+
+namespace tidemark {
+
+class GraphView;
+class MeterPanel;
+class ScaleStrip;
+
+class frmMain : public QWidget {
+public:
+    explicit frmMain(WindowServices services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Runs the start-up steps and shows the window. False when the program
+    // must end at once (another instance runs).
+    bool Form_Load();
+    void Form_Unload();
+    void Form_Resize();
+    void tmrUpdate_Timer();
+    void DrawLabels();
+    void CmbSchaal_Click();
+    void Command2_Click();
+    void GetMemoryInfo();
+
+    // Called when the window closes; the default ends the event loop.
+    void setEndProcess(std::function<void()> endProcess) { endProcess_ = std::move(endProcess); }
+
+    const SampleHistory& history() const { return history_; }
+    const GraphSettings& graphSettings() const { return graphSettings_; }
+    const GraphView& graph() const { return *Graph; }
+    const QString& logFolder() const { return mLogFolder; }
+    bool isLoaded() const { return mLoaded; }
+    const MemoryStatus& memoryStatus() const { return mMemStatus; }
+    QTimer& updateTimer() { return *tmrUpdate; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void createBottomStrip();
+    void createOptionButtons(QWidget* frame);
+    void createToolButtons(QWidget* frame);
+    void createMeterPanel();
+    void createGraphFrame();
+    void applyStretchLayout(const StretchLayout& layout);
+    void fillLists();
+    void showClockLine();
+    void countStart();
+    std::int16_t sampleProcessorFigure();
+    void setLabelTexts(std::int16_t cpu, std::int32_t totalKB, std::int32_t freeKB);
+    void DrawGraph(std::int16_t cpuPercent, std::int32_t totalMemoryKB, std::int32_t freeMemoryKB);
+    void lightSegments(const LevelBars& levels);
+    void place(QWidget* control, const TwipRect& twips);
+    double graphInnerWidth() const;
+    double graphInnerHeight() const;
+    void setHistoryCapacity();
+
+    WindowServices services_;
+    std::function<void()> endProcess_;
+
+    // Window state.
+    std::unique_ptr<CPULoad> mSampler;
+    std::int32_t mCPUCount = 0;
+    bool mLoaded = false;
+    bool mPaused = false;  // the user's pause; a tick never restarts a paused timer
+    QString mSavedCaption;
+    QString mLogFolder;
+    std::array<std::int16_t, 11> ScaleLabelValues{};
+    MemoryStatus mMemStatus;
+    std::int16_t mLastCpu = 0;
+    StretchLayout layout_;
+
+    SampleHistory history_;
+    GraphSettings graphSettings_;
+
+    // Controls, named as in the design.
+    QWidget* picnofocus = nullptr;
+    QWidget* Picture2 = nullptr;
+    QWidget* Frame3 = nullptr;
+    std::array<QToolButton*, 4> CmdOptions{};
+    QToolButton* chkLogTodisk = nullptr;
+    QWidget* Frame1 = nullptr;
+    QCheckBox* ChkOnTop = nullptr;
+    QComboBox* CmbRefresh = nullptr;
+    QLabel* lblrefresh = nullptr;
+    QToolButton* Command1 = nullptr;
+    QToolButton* Command2 = nullptr;
+    QToolButton* Command3 = nullptr;
+    std::array<QToolButton*, 2> CmdHelp{};
+    std::array<QToolButton*, 2> cmdicon{};
+    QTimer* tmrUpdate = nullptr;
+    QWidget* FrmVU = nullptr;
+    MeterPanel* Picture1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Label12 = nullptr;
+    QWidget* FrmGraph = nullptr;
+    GraphView* Graph = nullptr;
+    QLineEdit* txtValue = nullptr;
+    QComboBox* CmbSchaal = nullptr;
+    std::array<ScaleStrip*, 2> picLabels{};
+    std::array<QLabel*, 2> lblscale{};
+};
+
+}  // namespace tidemark

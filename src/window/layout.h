@@ -1,0 +1,40 @@
+#pragma once
+// The window's designed geometry in twips (15 per pixel) and the re-layout
+// that stretches the graph when the window's size changes.
+namespace tidemark {
+
+struct TwipRect {
+    int L = 0, T = 0, W = 0, H = 0;
+};
+
+// The designed client area, and what the frame and title bar add to it: the
+// re-layout works on the outer size.
+constexpr int kClientWidthTwips = 8010;
+constexpr int kClientHeightTwips = 5280;
+constexpr int kFrameWidthTwips = 135;
+constexpr int kFrameHeightTwips = 510;
+
+// The controls the re-layout moves or sizes.
+struct StretchLayout {
+    TwipRect FrmGraph{120, 60, 6075, 3975};
+    TwipRect Graph{280, 240, 5475, 3555};
+    TwipRect FrmVU{6240, 30, 1710, 4005};
+    TwipRect CmbSchaal{5220, -20, 555, 300};
+    TwipRect picLabels0{30, 240, 255, 3615};
+    TwipRect picLabels1{5760, 240, 255, 3615};
+    TwipRect lblscale1{6720, 180, 255, 5475};
+};
+
+constexpr int kPicture2HeightTwips = 1215;  // the bottom strip, docked
+
+// The layout for the window's outer width W and height H in twips.
+StretchLayout relayout(int W, int H, const StretchLayout& current);
+
+// The smallest outer size for which every stretched control keeps a graph at
+// least 10 pixels each way, so that its scale has a spacing.
+constexpr int kMinOuterWidthTwips = 2690 + 10 * 15 + 4 * 15;
+constexpr int kMinOuterHeightTwips = 2235 + 10 * 15 + 4 * 15;
+
+int twipsToPixels(int twips);
+
+}  // namespace tidemark

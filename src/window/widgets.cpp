@@ -1,0 +1,118 @@
+#include "window/widgets.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+
+#include "graph/scale_labels.h"
+#include "window/layout.h"
+
+namespace tidemark {
+
+FrameBox::FrameBox(const QString& caption, QColor captionColor, QWidget* parent)
+    : QWidget(parent), caption_(caption), captionColor_(captionColor) {}
+
+void FrameBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int top = caption_.isEmpty() ? 0 : metrics.height() / 2;
+    const QRect box = rect().adjusted(0, top, -1, -1);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(box.adjusted(1, 1, 0, 0));
+    if (caption_.isEmpty()) return;
+    const QRect text(8, 0, metrics.horizontalAdvance(caption_) + 4, metrics.height());
+    painter.fillRect(text, palette().color(QPalette::Window));
+    painter.setPen(captionColor_);
+    painter.drawText(text, Qt::AlignCenter, caption_);
+}
+
+GraphView::GraphView(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setCursor(Qt::CrossCursor);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QImage GraphView::image() const {
+    return QImage(reinterpret_cast<const uchar*>(canvas_.data()), canvas_.width(), canvas_.height(),
+                  canvas_.width() * 4, QImage::Format_RGB32);
+}
+
+void GraphView::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.drawImage(contentsRect().topLeft(), image());
+}
+
+void GraphView::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    if (contentsRect().size() != QSize(canvas_.width(), canvas_.height()))
+        canvas_.resize(contentsRect().width(), contentsRect().height());
+}
+
+ScaleStrip::ScaleStrip(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+void ScaleStrip::clear() {
+    image_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image_.fill(palette().color(QPalette::Button));
+    update();
+}
+
+void ScaleStrip::printAt(int yTwips, const QString& text) {
+    QPainter painter(&image_);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    const int top = yTwips / kTwipsPerPixel;
+    painter.drawText(0, top + QFontMetrics(font()).ascent(), text);
+    update();
+}
+
+void ScaleStrip::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+    painter.drawImage(0, 0, image_);
+}
+
+void ScaleStrip::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (image_.size() != size()) clear();
+}
+
+MeterPanel::MeterPanel(const QPixmap& background, QWidget* parent) : QWidget(parent), background_(background) {
+    cpu_.fill(QColor(0, 128, 0));
+    ram_.fill(QColor(0, 128, 0));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QRect MeterPanel::segmentRect(bool cpuBar, int index) {
+    const int top = 2940 - 120 * index;
+    return cpuBar ? QRect(twipsToPixels(60), twipsToPixels(top), twipsToPixels(615), twipsToPixels(135))
+                  : QRect(twipsToPixels(750), twipsToPixels(top), twipsToPixels(600), twipsToPixels(135));
+}
+
+void MeterPanel::setSegmentColor(bool cpuBar, int index, QColor color) {
+    QColor& segment = cpuBar ? cpu_[index] : ram_[index];
+    if (segment == color) return;
+    segment = color;
+    update(segmentRect(cpuBar, index));
+}
+
+QColor MeterPanel::segmentColor(bool cpuBar, int index) const { return cpuBar ? cpu_[index] : ram_[index]; }
+
+void MeterPanel::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.fillRect(rect(), QColor(0, 128, 0));
+    painter.drawPixmap(0, 0, background_);
+    painter.setPen(Qt::black);
+    for (int i = 0; i < kSegments; ++i) {
+        for (bool cpuBar : {true, false}) {
+            const QRect segment = segmentRect(cpuBar, i);
+            painter.fillRect(segment, segmentColor(cpuBar, i));
+            painter.drawRect(segment.adjusted(0, 0, -1, -1));
+        }
+    }
+}
+
+}  // namespace tidemark

@@ -1,0 +1,78 @@
+#pragma once
+// The few drawn controls of the main window. Each only shows state that the
+// window hands it; none computes anything.
+#include <QFrame>
+#include <QImage>
+#include <QPixmap>
+#include <array>
+
+#include "graph/canvas.h"
+
+namespace tidemark {
+
+// A frame with an etched border and an optional caption in its top edge.
+class FrameBox : public QWidget {
+public:
+    FrameBox(const QString& caption, QColor captionColor, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString caption_;
+    QColor captionColor_;
+};
+
+// The history graph's picture: a sunken border around the persistent image,
+// which is what the tick draws into and what is shown.
+class GraphView : public QFrame {
+public:
+    explicit GraphView(QWidget* parent);
+    PixelCanvas& canvas() { return canvas_; }
+    const PixelCanvas& canvas() const { return canvas_; }
+    // The image as the toolkit sees it, sharing the canvas's pixels.
+    QImage image() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    PixelCanvas canvas_;
+};
+
+// A scale strip: text printed into a persistent image at twip positions.
+class ScaleStrip : public QWidget {
+public:
+    explicit ScaleStrip(QWidget* parent);
+    void clear();
+    void printAt(int yTwips, const QString& text);
+    const QImage& image() const { return image_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QImage image_;
+};
+
+// The bar-meter panel: its background picture and the two bars of 20 segments.
+class MeterPanel : public QWidget {
+public:
+    static constexpr int kSegments = 20;
+    MeterPanel(const QPixmap& background, QWidget* parent);
+    void setSegmentColor(bool cpuBar, int index, QColor color);
+    QColor segmentColor(bool cpuBar, int index) const;
+    static QRect segmentRect(bool cpuBar, int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap background_;
+    std::array<QColor, kSegments> cpu_;
+    std::array<QColor, kSegments> ram_;
+};
+
+}  // namespace tidemark

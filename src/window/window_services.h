@@ -1,0 +1,23 @@
+#pragma once
+// Everything outside the window that the window talks to; tests hand in fakes.
+#include <QString>
+
+#include "platform/machine_os.h"
+#include "platform/qt/desktop_services.h"
+#include "platform/sampler_os.h"
+
+namespace tidemark {
+
+struct WindowServices {
+    SamplerOs& samplerOs;
+    MachineOs& machine;
+    Shell& shell;
+    Dialogs& dialogs;
+    SettingsStore& settings;
+    InstanceLock& instanceLock;
+    QString programFolder;
+    QString userDataFolder;
+    QString webAddress;
+};
+
+}  // namespace tidemark
