@@ -1,1 +1,7 @@
+tidemark_add_tests(graph_tests
+  SOURCES graph/history_test.cpp graph/draw_graph_test.cpp
+  LIBS tidemark_graph GTest::gtest_main)
 
+tidemark_add_tests(window_tests
+  SOURCES window/qt_test_main.cpp window/main_window_test.cpp window/instance_lock_test.cpp
+  LIBS tidemark_window)

@@ -1,0 +1,47 @@
+#pragma once
+// Ten-line stand-ins for the desktop services and the machine readings.
+#include <QMap>
+#include <QStringList>
+
+#include "platform/machine_os.h"
+#include "platform/qt/desktop_services.h"
+
+namespace tidemark::testing {
+
+struct FakeMachineOs : MachineOs {
+    MemoryStatus status{25, 1073741824, 268435456, 0, 0, 0, 0};
+    std::int32_t mhz = 2394;
+    MemoryStatus globalMemoryStatus() override { return status; }
+    std::int32_t firstProcessorMHz() override { return mhz; }
+};
+
+struct FakeShell : Shell {
+    QStringList opened;
+    void open(const QString& target) override { opened << target; }
+};
+
+struct FakeDialogs : Dialogs {
+    QStringList shown;  // "title|text"
+    void information(const QString& title, const QString& text) override { shown << title + "|" + text; }
+};
+
+struct FakeSettings : SettingsStore {
+    QMap<QString, QString> values;  // "app/section/key"
+    int writes = 0;
+    QString read(const QString& app, const QString& section, const QString& key, const QString& fallback) override {
+        return values.value(app + "/" + section + "/" + key, fallback);
+    }
+    void write(const QString& app, const QString& section, const QString& key, const QString& value) override {
+        values[app + "/" + section + "/" + key] = value;
+        ++writes;
+    }
+};
+
+struct FakeInstanceLock : InstanceLock {
+    bool otherRunning = false;
+    bool released = false;
+    bool anotherInstanceRunning() override { return otherRunning; }
+    void release() override { released = true; }
+};
+
+}  // namespace tidemark::testing

@@ -1,0 +1,135 @@
+#include "graph/draw_graph.h"
+
+#include <gtest/gtest.h>
+
+#include "graph/scale_labels.h"
+
+namespace tidemark {
+namespace {
+
+const GraphSettings kSettings;
+
+bool rowIs(const PixelCanvas& canvas, int y, Rgb color) {
+    for (int x = 0; x < canvas.width(); ++x)
+        if (canvas.pixel(x, y) != color) return false;
+    return true;
+}
+
+std::vector<int> gridRows(std::int16_t division, int height) {
+    PixelCanvas canvas(50, height);
+    GraphSettings settings;
+    settings.ScaleDivision = division;
+    drawHistory(canvas, SampleHistory{}, settings);
+    std::vector<int> rows;
+    for (int y = 0; y < height; ++y)
+        if (rowIs(canvas, y, settings.GridColor)) rows.push_back(y);
+    return rows;
+}
+
+TEST(Grid, LinesCountFromTheTopEdge) {
+    // On a 200-pixel graph p percent lies on row 2p; row 200 is below the last row.
+    EXPECT_EQ(gridRows(10, 200), (std::vector<int>{0, 20, 40, 60, 80, 100, 120, 140, 160, 180}));
+    EXPECT_EQ(gridRows(15, 200), (std::vector<int>{0, 30, 60, 90, 120, 150, 180}));
+    EXPECT_EQ(gridRows(35, 200), (std::vector<int>{0, 70, 140}));
+    EXPECT_EQ(gridRows(50, 200), (std::vector<int>{0, 100}));
+    EXPECT_EQ(gridRows(15, 233), (std::vector<int>{0, 35, 70, 105, 140, 175, 210})) << "fractions round to nearest";
+}
+
+// Draws a history whose every sample reads cpu and mem, on a 10 x 100 graph.
+PixelCanvas flatHistory(std::int16_t cpu, std::int16_t mem, int samples) {
+    SampleHistory history;
+    history.HistoryCapacity = 30;
+    for (int i = 0; i < samples; ++i) history.append(cpu, mem);
+    GraphSettings settings;
+    settings.ScaleDivision = 200;  // only the top grid line
+    PixelCanvas canvas(10, 100);
+    drawHistory(canvas, history, settings);
+    return canvas;
+}
+
+std::vector<int> columnsWith(const PixelCanvas& canvas, int y, Rgb color) {
+    std::vector<int> xs;
+    for (int x = 0; x < canvas.width(); ++x)
+        if (canvas.pixel(x, y) == color) xs.push_back(x);
+    return xs;
+}
+
+TEST(Curves, OneSampleDrawsOnlyTheGrid) {
+    const PixelCanvas canvas = flatHistory(50, 50, 1);
+    for (int y = 1; y < 100; ++y) EXPECT_TRUE(rowIs(canvas, y, kSettings.BackColor)) << y;
+}
+
+TEST(Curves, SecondSampleDrawsOneSegmentFromTheRightEdge) {
+    const PixelCanvas canvas = flatHistory(40, 20, 2);
+    EXPECT_EQ(columnsWith(canvas, 80, kSettings.MemCurveColor), (std::vector<int>{9}));
+    EXPECT_EQ(columnsWith(canvas, 59, kSettings.CpuCurveColor), (std::vector<int>{9}));
+}
+
+TEST(Curves, ReadingOf100ReachesRowZeroAndZeroLiesBelowTheLastRow) {
+    const PixelCanvas full = flatHistory(100, 100, 4);
+    EXPECT_EQ(columnsWith(full, 0, kSettings.MemCurveColor), (std::vector<int>{7, 8, 9}));
+    EXPECT_EQ(columnsWith(full, 0, kSettings.CpuCurveColor), std::vector<int>{}) << "memory covers it";
+    const PixelCanvas idle = flatHistory(0, 0, 4);
+    EXPECT_EQ(columnsWith(idle, 99, kSettings.CpuCurveColor), (std::vector<int>{7, 8, 9}))
+        << "the older end of a processor segment is one row up";
+    EXPECT_EQ(columnsWith(idle, 99, kSettings.MemCurveColor), std::vector<int>{}) << "memory 0 lies at y = H";
+}
+
+TEST(Curves, ProcessorSegmentEndsOneRowHigherAndMemoryCoversWhereTheyMeet) {
+    const PixelCanvas apart = flatHistory(50, 20, 5);
+    EXPECT_EQ(columnsWith(apart, 50, kSettings.CpuCurveColor), (std::vector<int>{7, 8, 9}));
+    EXPECT_EQ(columnsWith(apart, 49, kSettings.CpuCurveColor), (std::vector<int>{6, 7, 8, 9}));
+    EXPECT_EQ(columnsWith(apart, 80, kSettings.MemCurveColor), (std::vector<int>{6, 7, 8, 9}));
+    const PixelCanvas crossing = flatHistory(50, 50, 5);
+    EXPECT_EQ(columnsWith(crossing, 50, kSettings.MemCurveColor), (std::vector<int>{6, 7, 8, 9}));
+    EXPECT_EQ(columnsWith(crossing, 50, kSettings.CpuCurveColor), std::vector<int>{});
+    EXPECT_EQ(columnsWith(crossing, 49, kSettings.CpuCurveColor), (std::vector<int>{6, 7, 8, 9}));
+}
+
+TEST(Curves, WildReadingsAreClippedNotWalked) {
+    const PixelCanvas canvas = flatHistory(32767, -32768, 30);
+    EXPECT_TRUE(rowIs(canvas, 50, kSettings.BackColor));
+}
+
+TEST(Canvas, ClippedLineLightsTheSamePixelsAsTheWholeLine) {
+    PixelCanvas large(100, 100), small(30, 30);
+    large.line(-40 + 50, -70 + 50, 25 + 50, 60 + 50, 1);
+    small.line(-40, -70, 25, 60, 1);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 30; ++x) EXPECT_EQ(small.pixel(x, y), large.pixel(x + 50, y + 50)) << x << "," << y;
+}
+
+TEST(DrawGraphCall, AppendsAndReturnsTheLevels) {
+    SampleHistory history;
+    history.HistoryCapacity = 10;
+    PixelCanvas canvas(10, 10);
+    const LevelBars levels = DrawGraph(history, canvas, kSettings, 97, 3000, 1000);
+    EXPECT_EQ(history.HistoryCount, 1);
+    EXPECT_EQ(history.MemHistory[0], 66);
+    EXPECT_EQ(levels.cpuLevel, 19);
+    EXPECT_EQ(levels.memLevel, 13);
+}
+
+TEST(ScaleLabels, ElevenLabelsAtTheIntegerSpacing) {
+    const auto values = makeScaleLabelValues();
+    const auto labels = scaleLabels(233, values);
+    ASSERT_EQ(labels.size(), 11u);
+    for (int k = 0; k <= 10; ++k) {
+        EXPECT_EQ(labels[k].yTwips, 23 * k * 15);
+        EXPECT_EQ(labels[k].text, " " + std::to_string(100 - 10 * k) + " ");
+    }
+    EXPECT_EQ(scaleLabels(232.5, values)[1].yTwips, 23 * 15) << "232.5 rounds to 232";
+}
+
+TEST(ScaleLabels, NeverMoreThanElevenAndOneWhenThereIsNoSpacing) {
+    const auto values = makeScaleLabelValues();
+    EXPECT_EQ(scaleLabels(109, values).size(), 11u) << "room for 13 spacings of 10, only 11 values";
+    EXPECT_EQ(scaleLabels(10, values).size(), 11u);
+    const auto tiny = scaleLabels(9, values);
+    ASSERT_EQ(tiny.size(), 1u);
+    EXPECT_EQ(tiny[0].text, " 100 ");
+    EXPECT_EQ(scaleLabels(-5, values).size(), 0u);
+}
+
+}  // namespace
+}  // namespace tidemark

@@ -1,0 +1,12 @@
+// Widget tests need an application object; they run without a display.
+#include <QApplication>
+#include <QStyleFactory>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
