@@ -41,16 +41,16 @@ std::size_t counterBlockSize(const InstanceSpec& instance) {
     return counterBlock::kSize + 8 * instance.values.size();
 }
 
-void writeHeader(Writer& w, const BlockSpec& spec) {
+void writeHeader(Writer& w, const BlockSpec& shape) {
     w.reserve(block::kSize);
-    for (std::size_t i = 0; i < 4 && i < spec.signature.size(); ++i) w.u16(2 * i, spec.signature[i]);
+    for (std::size_t i = 0; i < 4 && i < shape.signature.size(); ++i) w.u16(2 * i, shape.signature[i]);
     w.u32(block::kLittleEndian, 1);
     w.u32(block::kVersion, 1);
     w.u32(block::kRevision, 1);
     w.u32(block::kHeaderLength, block::kSize);
-    w.u32(block::kNumObjectTypes, static_cast<std::uint32_t>(spec.objects.size()));
+    w.u32(block::kNumObjectTypes, static_cast<std::uint32_t>(shape.objects.size()));
     w.u32(block::kDefaultObject, kProcessorObjectIndex);
-    const SystemTime& t = spec.systemTime;
+    const SystemTime& t = shape.systemTime;
     const std::uint16_t fields[] = {t.year, t.month, t.dayOfWeek, t.day, t.hour, t.minute, t.second, t.milliseconds};
     for (std::size_t i = 0; i < 8; ++i) w.u16(block::kSystemTime + 2 * i, fields[i]);
 }
@@ -68,13 +68,13 @@ void writeInstance(Writer& w, const InstanceSpec& instance) {
     for (std::size_t i = 0; i < instance.values.size(); ++i) w.i64(counters + 8 * (i + 1), instance.values[i]);
 }
 
-void writeObject(Writer& w, const ObjectSpec& spec) {
+void writeObject(Writer& w, const ObjectSpec& shape) {
     const std::size_t at = w.reserve(object::kSize);
     w.u32(at + object::kHeaderLength, object::kSize);
-    w.u32(at + object::kObjectNameTitleIndex, spec.titleIndex);
-    w.u32(at + object::kNumCounters, static_cast<std::uint32_t>(spec.counters.size()));
-    w.u32(at + object::kNumInstances, static_cast<std::uint32_t>(spec.instances.size()));
-    for (const CounterSpec& c : spec.counters) {
+    w.u32(at + object::kObjectNameTitleIndex, shape.titleIndex);
+    w.u32(at + object::kNumCounters, static_cast<std::uint32_t>(shape.counters.size()));
+    w.u32(at + object::kNumInstances, static_cast<std::uint32_t>(shape.instances.size()));
+    for (const CounterSpec& c : shape.counters) {
         const std::size_t def = w.reserve(counter::kSize);
         w.u32(def + counter::kByteLength, counter::kSize);
         w.u32(def + counter::kCounterNameTitleIndex, c.titleIndex);
@@ -83,7 +83,7 @@ void writeObject(Writer& w, const ObjectSpec& spec) {
         w.u32(def + counter::kCounterOffset, c.offset);
     }
     w.u32(at + object::kDefinitionLength, static_cast<std::uint32_t>(w.size() - at));
-    for (const InstanceSpec& instance : spec.instances) writeInstance(w, instance);
+    for (const InstanceSpec& instance : shape.instances) writeInstance(w, instance);
     w.u32(at + object::kTotalByteLength, static_cast<std::uint32_t>(w.size() - at));
 }
 
@@ -95,10 +95,10 @@ std::u16string decimalName(std::size_t n) {
 
 }  // namespace
 
-std::vector<std::byte> writePerfData(const BlockSpec& spec) {
+std::vector<std::byte> writePerfData(const BlockSpec& shape) {
     Writer w;
-    writeHeader(w, spec);
-    for (const ObjectSpec& object : spec.objects) writeObject(w, object);
+    writeHeader(w, shape);
+    for (const ObjectSpec& object : shape.objects) writeObject(w, object);
     w.u32(block::kTotalByteLength, static_cast<std::uint32_t>(w.size()));
     return w.take();
 }

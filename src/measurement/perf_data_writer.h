@@ -34,7 +34,7 @@ struct BlockSpec {
     std::vector<ObjectSpec> objects;
 };
 
-std::vector<std::byte> writePerfData(const BlockSpec& spec);
+std::vector<std::byte> writePerfData(const BlockSpec& shape);
 
 // The byte count writePerfData needs for this many processor instances plus
 // _Total, for a caller that checks a buffer's size before it writes.

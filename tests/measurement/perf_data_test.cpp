@@ -11,9 +11,9 @@ namespace {
 constexpr std::size_t kObject = block::kSize;  // the first object follows the header
 
 BlockSpec threeObjects() {
-    BlockSpec spec = processorBlock(SystemTime{2026, 1, 0, 2, 3, 4, 5, 6}, {11, 22});
-    spec.objects.insert(spec.objects.begin(), {ObjectSpec{230, {{1, 0, 8}}, {{u"a", {1}}}}, ObjectSpec{232, {}, {}}});
-    return spec;
+    BlockSpec shape = processorBlock(SystemTime{2026, 1, 0, 2, 3, 4, 5, 6}, {11, 22});
+    shape.objects.insert(shape.objects.begin(), {ObjectSpec{230, {{1, 0, 8}}, {{u"a", {1}}}}, ObjectSpec{232, {}, {}}});
+    return shape;
 }
 
 TEST(PerfWalk, StepsOverEarlierObjectsToTheProcessorObject) {
@@ -44,8 +44,8 @@ TEST(PerfWalk, ReadsNumberedInstancesAndMarksTotalAsNoNumber) {
 }
 
 TEST(PerfWalk, InstanceNamesThatAreNoProcessorNumber) {
-    BlockSpec spec{u"PERF", {}, {{238, {}, {{u"", {1}}, {u"1a", {2}}, {u"12345678901", {3}}, {u"007", {4}}}}}};
-    const auto data = writePerfData(spec);
+    BlockSpec shape{u"PERF", {}, {{238, {}, {{u"", {1}}, {u"1a", {2}}, {u"12345678901", {3}}, {u"007", {4}}}}}};
+    const auto data = writePerfData(shape);
     const auto values = readInstances(data, kObject, 8);
     ASSERT_EQ(values.size(), 4u);
     EXPECT_FALSE(values[0].number) << "empty name";
@@ -89,9 +89,9 @@ TEST(PerfWalk, LengthsAndOffsetsAreNeverTrusted) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         // The idle counter is placed first here so that a short walk reaches the instances.
-        BlockSpec spec = processorBlock({}, {1, 2});
-        std::swap(spec.objects[0].counters[0], spec.objects[0].counters[1]);
-        auto data = writePerfData(spec);
+        BlockSpec shape = processorBlock({}, {1, 2});
+        std::swap(shape.objects[0].counters[0], shape.objects[0].counters[1]);
+        auto data = writePerfData(shape);
         patchU32(data, row.field, row.value);
         auto walk = [&] {
             findObject(data, 999);  // walks every object
