@@ -1,0 +1,56 @@
+#include "logging/log_lines.h"
+
+#include <cstdio>
+
+namespace tidemark::logfile {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+std::string_view upToFirstSpace(std::string_view text) { return text.substr(0, text.find(' ')); }
+
+std::string twoDigits(int value) {
+    char digits[8];
+    std::snprintf(digits, sizeof digits, "%02d", ((value % 100) + 100) % 100);
+    return digits;
+}
+
+}  // namespace
+
+std::string datePattern(const CalendarDate& date) {
+    return twoDigits(date.month) + "-" + twoDigits(date.day) + "-" + twoDigits(date.year);
+}
+
+std::string fileName(const CalendarDate& date) { return "TideMark" + datePattern(date) + ".xls"; }
+
+std::string filePath(std::string_view logFolder, const CalendarDate& date) {
+    std::string path(logFolder);
+    if (path.empty() || path.back() != '/') path += '/';
+    return path + fileName(date);
+}
+
+std::string loggingTitle(const CalendarDate& date) {
+    return "Marlo-TIDEMARK - Logging: ..\\Log\\" + fileName(date);
+}
+
+std::string titleLine(std::string_view shortDate) {
+    return "Marlo-TIDEMARK Log Date" + std::string(shortDate) + std::string(kLineEnd);
+}
+
+std::string startBlock(bool fileExisted, std::string_view shortDate, std::string_view shortTime) {
+    std::string block = fileExisted ? std::string(kLineEnd) : titleLine(shortDate);
+    block += "Start>" + std::string(shortTime) + std::string(kLineEnd);
+    block += "CPU\tRAM" + std::string(kLineEnd);
+    return block;
+}
+
+std::string readingLine(std::string_view cpuLabel, std::string_view memLabel) {
+    return std::string(upToFirstSpace(cpuLabel)) + "\t" + std::string(upToFirstSpace(memLabel)) +
+           std::string(kLineEnd);
+}
+
+std::string stopLine(std::string_view shortTime) { return "Stop>" + std::string(shortTime) + std::string(kLineEnd); }
+
+std::string exitStopLine(std::string_view shortTime) { return "Stop>" + std::string(shortTime) + "\t"; }
+
+}  // namespace tidemark::logfile

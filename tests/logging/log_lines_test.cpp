@@ -1,0 +1,37 @@
+#include "logging/log_lines.h"
+
+#include <gtest/gtest.h>
+
+namespace tidemark::logfile {
+namespace {
+
+constexpr CalendarDate kDecember5{2026, 12, 5};
+
+TEST(LogName, DatePatternAndPath) {
+    EXPECT_EQ(datePattern(kDecember5), "12-05-26");
+    EXPECT_EQ(datePattern({2000, 1, 9}), "01-09-00");
+    EXPECT_EQ(fileName(kDecember5), "TideMark12-05-26.xls");
+    EXPECT_EQ(filePath("/opt/tidemark/Log", kDecember5), "/opt/tidemark/Log/TideMark12-05-26.xls");
+    EXPECT_EQ(filePath("/opt/tidemark/Log/", kDecember5), "/opt/tidemark/Log/TideMark12-05-26.xls");
+    EXPECT_EQ(filePath("/", kDecember5), "/TideMark12-05-26.xls") << "no doubled separator at the root";
+    EXPECT_EQ(loggingTitle(kDecember5), "Marlo-TIDEMARK - Logging: ..\\Log\\TideMark12-05-26.xls");
+}
+
+TEST(LogLines, ByteExactBlocks) {
+    EXPECT_EQ(startBlock(false, "12/5/26", "2:07 PM"),
+              "Marlo-TIDEMARK Log Date12/5/26\r\nStart>2:07 PM\r\nCPU\tRAM\r\n");
+    EXPECT_EQ(startBlock(true, "12/5/26", "14:07"), "\r\nStart>14:07\r\nCPU\tRAM\r\n");
+    EXPECT_EQ(readingLine("23 %", "61 %"), "23\t61\r\n");
+    EXPECT_EQ(readingLine("100", ""), "100\t\r\n") << "a label without a space is taken whole";
+    EXPECT_EQ(stopLine("14:09"), "Stop>14:09\r\n");
+    EXPECT_EQ(exitStopLine("14:09"), "Stop>14:09\t");
+}
+
+TEST(LogLines, ExitStopThenStartLeavesNoEmptyLine) {
+    const std::string file = startBlock(false, "d", "t1") + readingLine("5 %", "40 %") + exitStopLine("t2") +
+                             startBlock(true, "d", "t3");
+    EXPECT_EQ(file, "Marlo-TIDEMARK Log Dated\r\nStart>t1\r\nCPU\tRAM\r\n5\t40\r\nStop>t2\t\r\nStart>t3\r\nCPU\tRAM\r\n");
+}
+
+}  // namespace
+}  // namespace tidemark::logfile
