@@ -33,6 +33,7 @@ BENCHMARK(DrawGraphFullHistory)->Arg(365)->Arg(1900)->Arg(3800)->Unit(benchmark:
 
 struct NoDialogs : tidemark::Dialogs {
     void information(const QString&, const QString&) override {}
+    void exclamation(const QString&, const QString&) override {}
 };
 struct NoShell : tidemark::Shell {
     void open(const QString&) override {}
@@ -56,7 +57,9 @@ void WholeTick(benchmark::State& state) {
     NoSettings settings;
     NoLock lock;
     QTemporaryDir folder;
-    tidemark::frmMain window({*samplerOs, *machine, shell, dialogs, settings, lock, folder.path(), folder.path(), ""});
+    auto clock = tidemark::makeSystemClock();
+    tidemark::frmMain window(
+        {*samplerOs, *machine, shell, dialogs, settings, lock, *clock, folder.path(), folder.path(), ""});
     window.Form_Load();
     window.updateTimer().stop();
     // The graph is 1900 pixels wide when the window is this much wider than designed.

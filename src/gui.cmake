@@ -22,7 +22,7 @@ add_library(tidemark_window STATIC
   window/frm_main.cpp
   window/frm_main_controls.cpp
   ${PROJECT_SOURCE_DIR}/resources/tidemark.qrc)
-target_link_libraries(tidemark_window PUBLIC tidemark_graph tidemark_platform_qt Qt6::Widgets)
+target_link_libraries(tidemark_window PUBLIC tidemark_graph tidemark_logging tidemark_platform_qt Qt6::Widgets)
 
 add_executable(tidemark app/main.cpp)
 target_compile_definitions(tidemark PRIVATE TIDEMARK_WEB_ADDRESS="${TIDEMARK_WEB_ADDRESS}")

@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
     auto dialogs = tidemark::makeMessageBoxDialogs();
     auto settings = tidemark::makeUserSettingsStore();
     auto lock = tidemark::makeRuntimeLock("TideMark");
-    tidemark::frmMain window({*samplerOs, *machine, *shell, *dialogs, *settings, *lock, tidemark::programFolder(),
+    auto clock = tidemark::makeSystemClock();
+    tidemark::frmMain window({*samplerOs, *machine, *shell, *dialogs, *settings, *lock, *clock, tidemark::programFolder(),
                               tidemark::userDataFolder(), TIDEMARK_WEB_ADDRESS});
     if (!window.Form_Load()) return 0;
     return QApplication::exec();

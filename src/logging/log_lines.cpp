@@ -37,6 +37,10 @@ std::string titleLine(std::string_view shortDate) {
     return "Marlo-TIDEMARK Log Date" + std::string(shortDate) + std::string(kLineEnd);
 }
 
+std::string newFileHeader(std::string_view shortDate) {
+    return titleLine(shortDate) + "CPU\tRAM" + std::string(kLineEnd);
+}
+
 std::string startBlock(bool fileExisted, std::string_view shortDate, std::string_view shortTime) {
     std::string block = fileExisted ? std::string(kLineEnd) : titleLine(shortDate);
     block += "Start>" + std::string(shortTime) + std::string(kLineEnd);

@@ -31,9 +31,11 @@ std::string loggingTitle(const CalendarDate& date);
 // start line and the column heads.
 std::string startBlock(bool fileExisted, std::string_view shortDate, std::string_view shortTime);
 
-// The title line alone, which opens a new day's file created by a reading
-// after midnight so that every day's file says what it holds.
 std::string titleLine(std::string_view shortDate);
+
+// The title line and the column heads, which open a day's file that a
+// reading creates (after midnight), so that every day's file says what it holds.
+std::string newFileHeader(std::string_view shortDate);
 
 // "23 %" and "61 %" give "23\t61\r\n": each label up to its first space.
 std::string readingLine(std::string_view cpuLabel, std::string_view memLabel);

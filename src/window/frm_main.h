@@ -40,6 +40,9 @@ public:
     void CmbSchaal_Click();
     void Command2_Click();
     void GetMemoryInfo();
+    void chkLogTodisk_Click();
+    void LogItToDisk();
+    void LogStopOnExit();
 
     // Called when the window closes; the default ends the event loop.
     void setEndProcess(std::function<void()> endProcess) { endProcess_ = std::move(endProcess); }
@@ -75,6 +78,8 @@ private:
     double graphInnerWidth() const;
     double graphInnerHeight() const;
     void setHistoryCapacity();
+    bool appendToLog(const std::string& path, const std::string& bytes);
+    void switchLoggingOff();
 
     WindowServices services_;
     std::function<void()> endProcess_;

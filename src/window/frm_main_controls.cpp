@@ -112,6 +112,8 @@ void frmMain::createOptionButtons(QWidget* frame) {
     place(CmdOptions[0], {120, 240, 675, 750});
     chkLogTodisk = makeButton(frame, "chkLogTodisk", "Log data", "log", 24, "Log data readings also to disk (Excel-file)");
     chkLogTodisk->setCheckable(true);
+    // Mouse and keyboard alike start or stop logging.
+    connect(chkLogTodisk, &QToolButton::clicked, this, &frmMain::chkLogTodisk_Click);
     place(chkLogTodisk, {780, 240, 795, 750});
     CmdOptions[3] = makeButton(frame, "CmdOptions(3)", "Open", "open", 24, "Open logs (in Excel)");
     place(CmdOptions[3], {1560, 240, 615, 750});

@@ -15,6 +15,7 @@ struct WindowServices {
     Dialogs& dialogs;
     SettingsStore& settings;
     InstanceLock& instanceLock;
+    Clock& clock;
     QString programFolder;
     QString userDataFolder;
     QString webAddress;

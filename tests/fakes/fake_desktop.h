@@ -23,6 +23,7 @@ struct FakeShell : Shell {
 struct FakeDialogs : Dialogs {
     QStringList shown;  // "title|text"
     void information(const QString& title, const QString& text) override { shown << title + "|" + text; }
+    void exclamation(const QString& title, const QString& text) override { shown << title + "|" + text; }
 };
 
 struct FakeSettings : SettingsStore {
@@ -35,6 +36,11 @@ struct FakeSettings : SettingsStore {
         values[app + "/" + section + "/" + key] = value;
         ++writes;
     }
+};
+
+struct FakeClock : Clock {
+    QDateTime time{QDate(2026, 12, 5), QTime(14, 7)};
+    QDateTime now() override { return time; }
 };
 
 struct FakeInstanceLock : InstanceLock {

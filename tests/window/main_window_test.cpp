@@ -28,7 +28,7 @@ protected:
     void SetUp() override { samplerOs.blocks = {processors(0, {0, 0})}; }
 
     frmMain& make() {
-        window = std::make_unique<frmMain>(WindowServices{samplerOs, machine, shell, dialogs, settings, lock,
+        window = std::make_unique<frmMain>(WindowServices{samplerOs, machine, shell, dialogs, settings, lock, clock,
                                                           programDir.path(), programDir.path() + "/user",
                                                           "https://tidemark.example.org/"});
         window->setEndProcess([] {});
@@ -48,6 +48,7 @@ protected:
     FakeDialogs dialogs;
     FakeSettings settings;
     FakeInstanceLock lock;
+    FakeClock clock;
     QTemporaryDir programDir;
     std::unique_ptr<frmMain> window;
 };

@@ -25,6 +25,9 @@ public:
     void information(const QString& title, const QString& text) override {
         QMessageBox::information(nullptr, title, text, QMessageBox::Ok);
     }
+    void exclamation(const QString& title, const QString& text) override {
+        QMessageBox::warning(nullptr, title, text, QMessageBox::Ok);
+    }
 };
 
 class UserSettingsStore final : public SettingsStore {
@@ -59,8 +62,14 @@ QString runtimeFolder() {
     return folder;
 }
 
+class SystemClock final : public Clock {
+public:
+    QDateTime now() override { return QDateTime::currentDateTime(); }
+};
+
 }  // namespace
 
+std::unique_ptr<Clock> makeSystemClock() { return std::make_unique<SystemClock>(); }
 std::unique_ptr<Shell> makeDesktopShell() { return std::make_unique<DesktopShell>(); }
 std::unique_ptr<Dialogs> makeMessageBoxDialogs() { return std::make_unique<MessageBoxDialogs>(); }
 std::unique_ptr<SettingsStore> makeUserSettingsStore() { return std::make_unique<UserSettingsStore>(); }

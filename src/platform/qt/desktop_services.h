@@ -1,5 +1,6 @@
 #pragma once
 // The desktop services the window uses, behind seams that tests replace.
+#include <QDateTime>
 #include <QString>
 #include <memory>
 
@@ -17,6 +18,7 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
     virtual void information(const QString& title, const QString& text) = 0;
+    virtual void exclamation(const QString& title, const QString& text) = 0;
 };
 
 // The per-user settings store, addressed by application, section and key.
@@ -38,6 +40,14 @@ public:
     virtual void release() = 0;
 };
 
+// The local date and time.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() = 0;
+};
+
+std::unique_ptr<Clock> makeSystemClock();
 std::unique_ptr<Shell> makeDesktopShell();
 std::unique_ptr<Dialogs> makeMessageBoxDialogs();
 std::unique_ptr<SettingsStore> makeUserSettingsStore();

@@ -1,0 +1,104 @@
+// The daily log as the window writes it: byte for byte, across clicks, ticks,
+// midnight, closing and failures.
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "fakes/fake_desktop.h"
+#include "fakes/fake_sampler_os.h"
+#include "measurement/perf_data_writer.h"
+#include "window/frm_main.h"
+
+namespace tidemark {
+namespace {
+
+using namespace tidemark::testing;
+
+class Logging : public ::testing::Test {
+protected:
+    void SetUp() override {
+        samplerOs.blocks = {perf::writePerfData(perf::processorBlock({2026, 12, 0, 5, 14, 7, 0, 0}, {0, 0}))};
+        machine.status.totalPhys = 1000 * 1024;
+        machine.status.availPhys = 390 * 1024;  // 61 % in use
+        window = std::make_unique<frmMain>(WindowServices{samplerOs, machine, shell, dialogs, settings, lock, clock,
+                                                          programDir.path(), programDir.path() + "/user", ""});
+        window->setEndProcess([] {});
+        ASSERT_TRUE(window->Form_Load());
+        logBox = window->findChild<QToolButton*>("chkLogTodisk");
+        openButton = window->findChild<QToolButton*>("CmdOptions(3)");
+    }
+    QByteArray file(const char* name) const {
+        QFile f(programDir.path() + "/Log/" + name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QByteArray time() const { return QLocale::system().toString(clock.time.time(), QLocale::ShortFormat).toUtf8(); }
+    QByteArray date() const { return QLocale::system().toString(clock.time.date(), QLocale::ShortFormat).toUtf8(); }
+
+    FakeSamplerOs samplerOs;
+    FakeMachineOs machine;
+    FakeShell shell;
+    FakeDialogs dialogs;
+    FakeSettings settings;
+    FakeInstanceLock lock;
+    FakeClock clock;
+    QTemporaryDir programDir;
+    std::unique_ptr<frmMain> window;
+    QToolButton* logBox = nullptr;
+    QToolButton* openButton = nullptr;
+};
+
+TEST_F(Logging, StartReadingsStopRestartAndExit) {
+    logBox->click();
+    EXPECT_EQ(window->windowTitle(), "Marlo-TIDEMARK - Logging: ..\\Log\\TideMark12-05-26.xls");
+    EXPECT_FALSE(openButton->isEnabled());
+    window->tmrUpdate_Timer();
+    const QByteArray cpu = window->findChild<QLabel*>("Label3")->text().section(' ', 0, 0).toUtf8();
+    logBox->click();
+    EXPECT_TRUE(openButton->isEnabled());
+    window->tmrUpdate_Timer();  // logging off: nothing written
+    logBox->click();
+    window->close();            // exit stop line
+    logBox->setChecked(false);  // what a fresh start would show
+    logBox->click();            // a new start on the same day
+    const QByteArray expected = "Marlo-TIDEMARK Log Date" + date() + "\r\nStart>" + time() + "\r\nCPU\tRAM\r\n" + cpu +
+                                "\t61\r\nStop>" + time() + "\r\n\r\nStart>" + time() + "\r\nCPU\tRAM\r\nStop>" + time() +
+                                "\t\r\nStart>" + time() + "\r\nCPU\tRAM\r\n";
+    EXPECT_EQ(file("TideMark12-05-26.xls").toStdString(), expected.toStdString());
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+TEST_F(Logging, ReadingAfterMidnightOpensTheNewDaysFileWithItsHeads) {
+    logBox->click();
+    clock.time = QDateTime(QDate(2026, 12, 6), QTime(0, 0, 1));
+    window->tmrUpdate_Timer();
+    EXPECT_TRUE(file("TideMark12-06-26.xls").startsWith("Marlo-TIDEMARK Log Date" + date() + "\r\nCPU\tRAM\r\n"));
+    EXPECT_TRUE(file("TideMark12-06-26.xls").endsWith("\t61\r\n"));
+    EXPECT_EQ(window->windowTitle(), "Marlo-TIDEMARK - Logging: ..\\Log\\TideMark12-05-26.xls");
+}
+
+TEST_F(Logging, MissingFolderIsMadeAgain) {
+    QDir(programDir.path() + "/Log").removeRecursively();
+    logBox->click();
+    EXPECT_TRUE(file("TideMark12-05-26.xls").startsWith("Marlo-TIDEMARK Log Date"));
+}
+
+TEST_F(Logging, FileThatCannotBeWrittenIsReportedOnceAndLoggingStops) {
+    QDir().mkpath(programDir.path() + "/Log/TideMark12-05-26.xls");  // a folder where the file should be
+    const QString caption = window->windowTitle();
+    logBox->click();
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_TRUE(dialogs.shown.front().startsWith("TideMark save log|"));
+    EXPECT_TRUE(dialogs.shown.front().contains("TideMark12-05-26.xls"));
+    EXPECT_FALSE(logBox->isChecked());
+    EXPECT_EQ(window->windowTitle(), caption);
+    EXPECT_TRUE(openButton->isEnabled());
+    window->tmrUpdate_Timer();
+    EXPECT_EQ(dialogs.shown.size(), 1) << "no message per tick";
+}
+
+}  // namespace
+}  // namespace tidemark
