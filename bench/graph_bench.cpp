@@ -34,9 +34,13 @@ BENCHMARK(DrawGraphFullHistory)->Arg(365)->Arg(1900)->Arg(3800)->Unit(benchmark:
 struct NoDialogs : tidemark::Dialogs {
     void information(const QString&, const QString&) override {}
     void exclamation(const QString&, const QString&) override {}
+    bool question(const QString&, const QString&) override { return false; }
+    std::optional<QString> saveFileName(const QString&, const QString&, const QStringList&) override { return {}; }
 };
 struct NoShell : tidemark::Shell {
-    void open(const QString&) override {}
+    bool open(const QString&) override { return true; }
+    QString findProgram(const QString&) override { return {}; }
+    bool startDetached(const QString&, const QStringList&) override { return false; }
 };
 struct NoSettings : tidemark::SettingsStore {
     QString read(const QString&, const QString&, const QString&, const QString& fallback) override { return fallback; }

@@ -21,6 +21,8 @@ add_library(tidemark_window STATIC
   window/widgets.cpp
   window/frm_main.cpp
   window/frm_main_controls.cpp
+  logging/save_dialog.cpp
+  logging/command_buttons.cpp
   ${PROJECT_SOURCE_DIR}/resources/tidemark.qrc)
 target_link_libraries(tidemark_window PUBLIC tidemark_graph tidemark_logging tidemark_platform_qt Qt6::Widgets)
 

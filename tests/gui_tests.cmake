@@ -3,5 +3,5 @@ tidemark_add_tests(graph_tests
   LIBS tidemark_graph GTest::gtest_main)
 
 tidemark_add_tests(window_tests
-  SOURCES window/qt_test_main.cpp window/main_window_test.cpp window/instance_lock_test.cpp window/logging_test.cpp
+  SOURCES window/qt_test_main.cpp window/main_window_test.cpp window/instance_lock_test.cpp window/logging_test.cpp window/command_buttons_test.cpp
   LIBS tidemark_window)

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "graph/draw_graph.h"
+#include "logging/save_names.h"
 #include "measurement/cpu_load.h"
 #include "platform/os_types.h"
 #include "window/layout.h"
@@ -41,6 +42,7 @@ public:
     void Command2_Click();
     void GetMemoryInfo();
     void chkLogTodisk_Click();
+    void CmdOptions_Click(int index);
     void LogItToDisk();
     void LogStopOnExit();
 
@@ -79,6 +81,11 @@ private:
     double graphInnerHeight() const;
     void setHistoryCapacity();
     bool appendToLog(const std::string& path, const std::string& bytes);
+    void saveGraph();
+    QString writeBitmap(const QString& path) const;
+    void clearGraph();
+    void togglePause();
+    void openLogFolder();
     void switchLoggingOff();
 
     WindowServices services_;
@@ -95,6 +102,8 @@ private:
     MemoryStatus mMemStatus;
     std::int16_t mLastCpu = 0;
     StretchLayout layout_;
+    std::int16_t SaveCount = 0;
+    SaveDialogResult mSave;
 
     SampleHistory history_;
     GraphSettings graphSettings_;

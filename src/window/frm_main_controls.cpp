@@ -121,6 +121,8 @@ void frmMain::createOptionButtons(QWidget* frame) {
     place(CmdOptions[1], {2220, 240, 615, 750});
     CmdOptions[2] = makeButton(frame, "CmdOptions(2)", "Pause", "pause", 24, "Pause or re-start");
     place(CmdOptions[2], {2820, 240, 615, 750});
+    for (int i = 0; i < 4; ++i)
+        connect(CmdOptions[i], &QToolButton::clicked, this, [this, i] { CmdOptions_Click(i); });
 
     Frame1 = new FrameBox({}, {}, frame);
     Frame1->setObjectName("Frame1");
@@ -139,9 +141,10 @@ void frmMain::createOptionButtons(QWidget* frame) {
     lblrefresh = makeLabel(Frame1, "lblrefresh", "Refresh:", font());
     place(lblrefresh, {60, 520, 615, 255});
 
-    cmdicon[1] = makeButton(frame, "cmdicon(1)", {}, "start", 24);
+    // The Pause button wears cmdicon(1)'s picture while running, cmdicon(0)'s while paused.
+    cmdicon[1] = makeButton(frame, "cmdicon(1)", {}, "pause", 24);
     place(cmdicon[1], {7620, 660, 315, 315});
-    cmdicon[0] = makeButton(frame, "cmdicon(0)", {}, "pause", 24);
+    cmdicon[0] = makeButton(frame, "cmdicon(0)", {}, "start", 24);
     place(cmdicon[0], {7620, 840, 315, 315});
     cmdicon[0]->hide();
     cmdicon[1]->hide();

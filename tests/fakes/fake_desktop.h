@@ -17,13 +17,36 @@ struct FakeMachineOs : MachineOs {
 
 struct FakeShell : Shell {
     QStringList opened;
-    void open(const QString& target) override { opened << target; }
+    bool defaultHandlerWorks = true;
+    QStringList onPath;     // program names that findProgram finds
+    QStringList started;    // "program arg1 arg2"
+    bool open(const QString& target) override {
+        opened << target;
+        return defaultHandlerWorks;
+    }
+    QString findProgram(const QString& name) override { return onPath.contains(name) ? "/usr/bin/" + name : QString(); }
+    bool startDetached(const QString& program, const QStringList& arguments) override {
+        started << QStringList(program + (arguments.isEmpty() ? "" : " " + arguments.join(' ')));
+        return true;
+    }
 };
 
 struct FakeDialogs : Dialogs {
     QStringList shown;  // "title|text"
     void information(const QString& title, const QString& text) override { shown << title + "|" + text; }
     void exclamation(const QString& title, const QString& text) override { shown << title + "|" + text; }
+    QList<std::optional<QString>> saveAnswers;  // the dialog's answers, in turn
+    QList<bool> questionAnswers;
+    QStringList saveRequests;                    // "title|initial path|filters"
+    bool question(const QString& title, const QString& text) override {
+        shown << title + "|" + text;
+        return questionAnswers.isEmpty() ? false : questionAnswers.takeFirst();
+    }
+    std::optional<QString> saveFileName(const QString& title, const QString& initialPath,
+                                        const QStringList& filters) override {
+        saveRequests << title + "|" + initialPath + "|" + filters.join(";;");
+        return saveAnswers.isEmpty() ? std::nullopt : saveAnswers.takeFirst();
+    }
 };
 
 struct FakeSettings : SettingsStore {

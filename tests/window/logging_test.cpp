@@ -8,28 +8,22 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "fakes/fake_desktop.h"
-#include "fakes/fake_sampler_os.h"
-#include "measurement/perf_data_writer.h"
-#include "window/frm_main.h"
+#include "window/window_fixture.h"
 
 namespace tidemark {
 namespace {
 
 using namespace tidemark::testing;
 
-class Logging : public ::testing::Test {
+class Logging : public WindowFixture {
 protected:
     void SetUp() override {
-        samplerOs.blocks = {perf::writePerfData(perf::processorBlock({2026, 12, 0, 5, 14, 7, 0, 0}, {0, 0}))};
+        WindowFixture::SetUp();
         machine.status.totalPhys = 1000 * 1024;
         machine.status.availPhys = 390 * 1024;  // 61 % in use
-        window = std::make_unique<frmMain>(WindowServices{samplerOs, machine, shell, dialogs, settings, lock, clock,
-                                                          programDir.path(), programDir.path() + "/user", ""});
-        window->setEndProcess([] {});
-        ASSERT_TRUE(window->Form_Load());
-        logBox = window->findChild<QToolButton*>("chkLogTodisk");
-        openButton = window->findChild<QToolButton*>("CmdOptions(3)");
+        started();
+        logBox = control<QToolButton>("chkLogTodisk");
+        openButton = control<QToolButton>("CmdOptions(3)");
     }
     QByteArray file(const char* name) const {
         QFile f(programDir.path() + "/Log/" + name);
@@ -38,15 +32,6 @@ protected:
     QByteArray time() const { return QLocale::system().toString(clock.time.time(), QLocale::ShortFormat).toUtf8(); }
     QByteArray date() const { return QLocale::system().toString(clock.time.date(), QLocale::ShortFormat).toUtf8(); }
 
-    FakeSamplerOs samplerOs;
-    FakeMachineOs machine;
-    FakeShell shell;
-    FakeDialogs dialogs;
-    FakeSettings settings;
-    FakeInstanceLock lock;
-    FakeClock clock;
-    QTemporaryDir programDir;
-    std::unique_ptr<frmMain> window;
     QToolButton* logBox = nullptr;
     QToolButton* openButton = nullptr;
 };

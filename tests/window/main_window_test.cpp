@@ -2,15 +2,11 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "fakes/fake_desktop.h"
-#include "fakes/fake_sampler_os.h"
-#include "measurement/perf_data_writer.h"
-#include "window/frm_main.h"
+#include "window/window_fixture.h"
 #include "window/widgets.h"
 
 namespace tidemark {
@@ -19,39 +15,9 @@ namespace {
 using namespace tidemark::testing;
 constexpr std::int64_t kSecond = 10'000'000;
 
-std::vector<std::byte> processors(int second, std::vector<std::int64_t> idle) {
-    return perf::writePerfData(perf::processorBlock({2026, 12, 0, 6, 12, 0, static_cast<std::uint16_t>(second), 0}, idle));
-}
+std::vector<std::byte> processors(int second, std::vector<std::int64_t> idle) { return processorData(second, idle); }
 
-class MainWindow : public ::testing::Test {
-protected:
-    void SetUp() override { samplerOs.blocks = {processors(0, {0, 0})}; }
-
-    frmMain& make() {
-        window = std::make_unique<frmMain>(WindowServices{samplerOs, machine, shell, dialogs, settings, lock, clock,
-                                                          programDir.path(), programDir.path() + "/user",
-                                                          "https://tidemark.example.org/"});
-        window->setEndProcess([] {});
-        return *window;
-    }
-    frmMain& started() {
-        make();
-        EXPECT_TRUE(window->Form_Load());
-        return *window;
-    }
-    QString text(const char* label) const { return window->findChild<QLabel*>(label)->text(); }
-    QRect geometryOf(const char* name) const { return window->findChild<QWidget*>(name)->geometry(); }
-
-    FakeSamplerOs samplerOs;
-    FakeMachineOs machine;
-    FakeShell shell;
-    FakeDialogs dialogs;
-    FakeSettings settings;
-    FakeInstanceLock lock;
-    FakeClock clock;
-    QTemporaryDir programDir;
-    std::unique_ptr<frmMain> window;
-};
+using MainWindow = WindowFixture;
 
 QRect designedPixels(const TwipRect& r) {
     return QRect(twipsToPixels(r.L), twipsToPixels(r.T), twipsToPixels(r.W), twipsToPixels(r.H));

@@ -1,6 +1,8 @@
 #include "platform/qt/desktop_services.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QProcess>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -14,9 +16,13 @@ namespace {
 
 class DesktopShell final : public Shell {
 public:
-    void open(const QString& target) override {
+    bool open(const QString& target) override {
         const bool isAddress = target.contains(QLatin1String("://"));
-        QDesktopServices::openUrl(isAddress ? QUrl(target) : QUrl::fromLocalFile(target));
+        return QDesktopServices::openUrl(isAddress ? QUrl(target) : QUrl::fromLocalFile(target));
+    }
+    QString findProgram(const QString& name) override { return QStandardPaths::findExecutable(name); }
+    bool startDetached(const QString& program, const QStringList& arguments) override {
+        return QProcess::startDetached(program, arguments);
     }
 };
 
@@ -27,6 +33,18 @@ public:
     }
     void exclamation(const QString& title, const QString& text) override {
         QMessageBox::warning(nullptr, title, text, QMessageBox::Ok);
+    }
+    bool question(const QString& title, const QString& text) override {
+        QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Yes | QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    }
+    std::optional<QString> saveFileName(const QString& title, const QString& initialPath,
+                                        const QStringList& filters) override {
+        QString selected = filters.value(0);
+        const QString chosen = QFileDialog::getSaveFileName(nullptr, title, initialPath, filters.join(";;"), &selected,
+                                                            QFileDialog::DontConfirmOverwrite);
+        if (chosen.isEmpty()) return std::nullopt;
+        return chosen;
     }
 };
 

@@ -2,15 +2,22 @@
 // The desktop services the window uses, behind seams that tests replace.
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
+#include <optional>
 #include <memory>
 
 namespace tidemark {
 
-// Opens documents, folders and addresses with the desktop's default handler.
+// Opens documents, folders and addresses, and starts programs.
 class Shell {
 public:
     virtual ~Shell() = default;
-    virtual void open(const QString& documentOrAddress) = 0;
+    // With the desktop's default handler; false when none took it.
+    virtual bool open(const QString& documentOrAddress) = 0;
+    // The full path of a program found on PATH; empty when there is none.
+    virtual QString findProgram(const QString& name) = 0;
+    // Starts a program detached, without a shell; false when it could not start.
+    virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
 };
 
 // Modal message boxes.
@@ -19,6 +26,12 @@ public:
     virtual ~Dialogs() = default;
     virtual void information(const QString& title, const QString& text) = 0;
     virtual void exclamation(const QString& title, const QString& text) = 0;
+    // Yes or No, with the information icon; true for Yes.
+    virtual bool question(const QString& title, const QString& text) = 0;
+    // The toolkit's save dialog, offering `initialPath` with these filters (the
+    // first selected) and asking nothing about existing files. Nothing on cancel.
+    virtual std::optional<QString> saveFileName(const QString& title, const QString& initialPath,
+                                                const QStringList& filters) = 0;
 };
 
 // The per-user settings store, addressed by application, section and key.

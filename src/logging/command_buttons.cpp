@@ -1,0 +1,87 @@
+// The button row under the graph: Save, Clear, Pause/Start and Open.
+#include <QCoreApplication>
+#include <QDir>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <QTimer>
+#include <QToolButton>
+
+#include "logging/save_dialog.h"
+#include "window/frm_main.h"
+#include "window/widgets.h"
+
+namespace tidemark {
+namespace {
+
+// File managers tried in turn when the desktop has no handler for folders.
+const char* const kFileManagers[] = {"xdg-open", "nautilus", "dolphin", "thunar", "nemo", "caja", "pcmanfm"};
+
+}  // namespace
+
+void frmMain::CmdOptions_Click(int index) {
+    switch (index) {
+        case 0: saveGraph(); break;
+        case 1: clearGraph(); break;
+        case 2: togglePause(); break;
+        case 3: openLogFolder(); break;
+        default: break;
+    }
+    picnofocus->setFocus();
+}
+
+void frmMain::saveGraph() {
+    if (isReplaceableTitle(mSave.SaveFileTitle)) mSave.SaveFileTitle = defaultSaveTitle(SaveCount);
+    ShowSaveDialog(services_.dialogs, mSave);
+    if (!mSave.SaveFileChosen) return;
+    const QString path = QString::fromStdString(mSave.SaveFileName);
+    if (const QString failure = writeBitmap(path); !failure.isEmpty()) {
+        services_.dialogs.exclamation("TideMark save", QString("The picture could not be saved to %1: %2").arg(path, failure));
+        return;
+    }
+    ++SaveCount;
+}
+
+// Writes the graph's image as a 24-bit bitmap. The file is replaced only once
+// the new one is complete, so a failed write leaves the old file as it was.
+QString frmMain::writeBitmap(const QString& path) const {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(Graph->image().convertToFormat(QImage::Format_RGB888))) return writer.errorString();
+    if (!file.commit()) return file.errorString();
+    return {};
+}
+
+void frmMain::clearGraph() {
+    if (tmrUpdate->isActive()) QCoreApplication::processEvents();
+    history_.HistoryCount = 0;
+    try {
+        mSampler = std::make_unique<CPULoad>(services_.samplerOs);
+        mCPUCount = mSampler->GetCPUCount();
+        mSampler->CollectCPUData();
+    } catch (const CPULoadError&) {
+        // The next tick keeps the previous figure; the sampler tries again then.
+    }
+}
+
+void frmMain::togglePause() {
+    mPaused = !mPaused;
+    if (mPaused)
+        tmrUpdate->stop();
+    else
+        tmrUpdate->start();
+    CmdOptions[2]->setText(mPaused ? "Start" : "Pause");
+    CmdOptions[2]->setIcon(cmdicon[mPaused ? 0 : 1]->icon());
+}
+
+void frmMain::openLogFolder() {
+    if (!CmdOptions[3]->isEnabled()) return;
+    const QString folder = mLogFolder.isEmpty() ? QDir(services_.programFolder).filePath("Log") : mLogFolder;
+    if (services_.shell.open(folder)) return;
+    for (const char* manager : kFileManagers) {
+        const QString program = services_.shell.findProgram(manager);
+        if (!program.isEmpty() && services_.shell.startDetached(program, {folder})) return;
+    }
+}
+
+}  // namespace tidemark

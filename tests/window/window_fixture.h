@@ -1,0 +1,54 @@
+#pragma once
+// A main window over fakes: a two-processor sampler, a 1 GiB machine, a
+// fixed clock and a temporary program folder.
+#include <QLabel>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "fakes/fake_desktop.h"
+#include "fakes/fake_sampler_os.h"
+#include "measurement/perf_data_writer.h"
+#include "window/frm_main.h"
+
+namespace tidemark::testing {
+
+inline std::vector<std::byte> processorData(int second, std::vector<std::int64_t> idle) {
+    return perf::writePerfData(
+        perf::processorBlock({2026, 12, 0, 6, 12, 0, static_cast<std::uint16_t>(second), 0}, idle));
+}
+
+class WindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override { samplerOs.blocks = {processorData(0, {0, 0})}; }
+
+    frmMain& make() {
+        window = std::make_unique<frmMain>(WindowServices{samplerOs, machine, shell, dialogs, settings, lock, clock,
+                                                          programDir.path(), programDir.path() + "/user",
+                                                          "https://tidemark.example.org/"});
+        window->setEndProcess([] {});
+        return *window;
+    }
+    frmMain& started() {
+        make();
+        EXPECT_TRUE(window->Form_Load());
+        return *window;
+    }
+    template <typename Widget = QWidget>
+    Widget* control(const char* name) const {
+        return window->findChild<Widget*>(name);
+    }
+    QString text(const char* label) const { return control<QLabel>(label)->text(); }
+    QRect geometryOf(const char* name) const { return control(name)->geometry(); }
+
+    FakeSamplerOs samplerOs;
+    FakeMachineOs machine;
+    FakeShell shell;
+    FakeDialogs dialogs;
+    FakeSettings settings;
+    FakeInstanceLock lock;
+    FakeClock clock;
+    QTemporaryDir programDir;
+    std::unique_ptr<frmMain> window;
+};
+
+}  // namespace tidemark::testing
