@@ -87,3 +87,23 @@ TEST_F(Logging, FileThatCannotBeWrittenIsReportedOnceAndLoggingStops) {
 
 }  // namespace
 }  // namespace tidemark
+
+namespace tidemark {
+namespace {
+
+TEST_F(Logging, FailureDuringLoggingStopsItOnceAndKeepsEarlierLines) {
+    logBox->click();
+    window->tmrUpdate_Timer();
+    const QByteArray written = file("TideMark12-05-26.xls");
+    QDir().mkpath(programDir.path() + "/Log/TideMark12-06-26.xls");  // the next day's name is taken
+    clock.time = QDateTime(QDate(2026, 12, 6), QTime(0, 0, 1));
+    window->tmrUpdate_Timer();
+    window->tmrUpdate_Timer();
+    EXPECT_EQ(dialogs.shown.size(), 1);
+    EXPECT_FALSE(logBox->isChecked());
+    EXPECT_TRUE(openButton->isEnabled());
+    EXPECT_EQ(file("TideMark12-05-26.xls"), written);
+}
+
+}  // namespace
+}  // namespace tidemark
