@@ -35,6 +35,8 @@ struct NoDialogs : tidemark::Dialogs {
     void information(const QString&, const QString&) override {}
     void exclamation(const QString&, const QString&) override {}
     bool question(const QString&, const QString&) override { return false; }
+    void plain(const QString&, const QString&) override {}
+    void runModal(QDialog&) override {}
     std::optional<QString> saveFileName(const QString&, const QString&, const QStringList&) override { return {}; }
 };
 struct NoShell : tidemark::Shell {

@@ -7,7 +7,8 @@ add_library(tidemark_graph STATIC
   graph/history.cpp
   graph/canvas.cpp
   graph/draw_graph.cpp
-  graph/scale_labels.cpp)
+  graph/scale_labels.cpp
+  graph/readout.cpp)
 target_link_libraries(tidemark_graph PUBLIC tidemark_measurement)
 
 # The toolkit side of the platform layer: shell, dialogs, settings, instance lock, folders.
@@ -21,9 +22,22 @@ add_library(tidemark_window STATIC
   window/widgets.cpp
   window/frm_main.cpp
   window/frm_main_controls.cpp
+  window/frm_main_options.cpp
+  window/refresh_interval.cpp
+  window/design.cpp
+  tools/launchers.cpp
+  tools/registry_value.cpp
+  tools/frm_about.cpp
+  tools/tool_buttons.cpp
   logging/save_dialog.cpp
   logging/command_buttons.cpp
   ${PROJECT_SOURCE_DIR}/resources/tidemark.qrc)
+if(WIN32)
+  target_sources(tidemark_window PRIVATE tools/system_info_windows.cpp)
+  target_link_libraries(tidemark_window PUBLIC advapi32)
+else()
+  target_sources(tidemark_window PRIVATE tools/system_info_linux.cpp)
+endif()
 target_link_libraries(tidemark_window PUBLIC tidemark_graph tidemark_logging tidemark_platform_qt Qt6::Widgets)
 
 add_executable(tidemark app/main.cpp)

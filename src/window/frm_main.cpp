@@ -114,8 +114,6 @@ void frmMain::countStart() {
     services_.settings.write("MarloFenwick", "TideMark", "Tel", QString::fromStdString(decimalText(*n + 1)));
 }
 
-void frmMain::Command2_Click() { services_.shell.open(services_.webAddress); }
-
 void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
     Form_Unload();

@@ -43,6 +43,18 @@ public:
     void GetMemoryInfo();
     void chkLogTodisk_Click();
     void CmdOptions_Click(int index);
+    void ChkOnTop_Click();
+    void SetWindowOnTop(bool on);
+    void CmbRefresh_Click();
+    void CmbRefresh_KeyPress(int keyCode);
+    void Frame3_Click() {}
+    // Buttons as bits: 1 left, 2 right, 4 middle; X and Y in graph pixels.
+    void Graph_MouseDown(int button, float X, float Y);
+    void Graph_MouseMove(int buttons, float X, float Y);
+    void Graph_MouseUp(int button, float X, float Y);
+    void Command1_Click();
+    void Command3_Click();
+    void CmdHelp_Click(int index);
     void LogItToDisk();
     void LogStopOnExit();
 
@@ -60,6 +72,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
@@ -86,6 +99,8 @@ private:
     void clearGraph();
     void togglePause();
     void openLogFolder();
+    void applyReadout(int change, float X, float Y);
+    void setRefreshInterval(const QString& text);
     void switchLoggingOff();
 
     WindowServices services_;

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "window/design.h"
 #include "window/frm_main.h"
 #include "window/widgets.h"
 
@@ -19,15 +20,6 @@ namespace {
 constexpr QColor kCaptionBlue(0, 0, 255);
 constexpr QColor kValueBlue(0, 0, 192);
 
-// Point sizes at 96 pixels per inch, so that text keeps its designed size in
-// twips whatever the display reports.
-QFont designFont(const QString& family, double points, bool bold = false) {
-    QFont font(family);
-    font.setPixelSize(qRound(points * 96.0 / 72.0));
-    font.setBold(bold);
-    return font;
-}
-
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QFont& font,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
     auto* label = new QLabel(caption, parent);
@@ -35,12 +27,6 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, con
     label->setFont(font);
     label->setAlignment(alignment);
     return label;
-}
-
-void setTextColor(QWidget* widget, QColor color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
 }
 
 void setBackColor(QWidget* widget, QColor color) {
@@ -64,9 +50,7 @@ QToolButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 }  // namespace
 
-void frmMain::place(QWidget* control, const TwipRect& r) {
-    control->setGeometry(twipsToPixels(r.L), twipsToPixels(r.T), twipsToPixels(r.W), twipsToPixels(r.H));
-}
+void frmMain::place(QWidget* control, const TwipRect& r) { placeTwips(control, r); }
 
 void frmMain::createControls() {
     initResources();
@@ -130,6 +114,7 @@ void frmMain::createOptionButtons(QWidget* frame) {
     ChkOnTop = new QCheckBox("Stay On Top", Frame1);
     ChkOnTop->setObjectName("ChkOnTop");
     ChkOnTop->setToolTip("Keep on Top");
+    connect(ChkOnTop, &QCheckBox::clicked, this, &frmMain::ChkOnTop_Click);
     place(ChkOnTop, {120, 160, 1275, 255});
     CmbRefresh = new QComboBox(Frame1);
     CmbRefresh->setObjectName("CmbRefresh");
@@ -137,6 +122,8 @@ void frmMain::createOptionButtons(QWidget* frame) {
     CmbRefresh->setInsertPolicy(QComboBox::NoInsert);
     CmbRefresh->setEditText("500");
     CmbRefresh->setToolTip("Refresh in milliseconds");
+    connect(CmbRefresh, &QComboBox::activated, this, &frmMain::CmbRefresh_Click);
+    CmbRefresh->lineEdit()->installEventFilter(this);
     place(CmbRefresh, {660, 495, 750, 315});
     lblrefresh = makeLabel(Frame1, "lblrefresh", "Refresh:", font());
     place(lblrefresh, {60, 520, 615, 255});
@@ -162,6 +149,9 @@ void frmMain::createToolButtons(QWidget* frame) {
     Command2 = makeButton(frame, "Command2", {}, "web", 16, "TIDEMARK Website");
     place(Command2, {6950, 610, 760, 375});
     connect(Command2, &QToolButton::clicked, this, &frmMain::Command2_Click);
+    connect(Command1, &QToolButton::clicked, this, &frmMain::Command1_Click);
+    connect(Command3, &QToolButton::clicked, this, &frmMain::Command3_Click);
+    for (int i = 0; i < 2; ++i) connect(CmdHelp[i], &QToolButton::clicked, this, [this, i] { CmdHelp_Click(i); });
 }
 
 void frmMain::createMeterPanel() {
@@ -223,6 +213,12 @@ void frmMain::createGraphFrame() {
     Graph->setObjectName("Graph");
     Graph->setFont(designFont("Arial", 5.25, true));
     place(Graph, layout_.Graph);
+    Graph->setMouseHandler([this](int kind, int buttons, QPointF at) {
+        const auto X = static_cast<float>(at.x()), Y = static_cast<float>(at.y());
+        if (kind == 0) Graph_MouseDown(buttons, X, Y);
+        if (kind == 1) Graph_MouseMove(buttons, X, Y);
+        if (kind == 2) Graph_MouseUp(buttons, X, Y);
+    });
     txtValue = new QLineEdit("00", Graph);
     txtValue->setObjectName("txtValue");
     txtValue->setFrame(false);

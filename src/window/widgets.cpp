@@ -1,6 +1,7 @@
 #include "window/widgets.h"
 
 #include <QPainter>
+#include <QMouseEvent>
 #include <QResizeEvent>
 
 #include "graph/scale_labels.h"
@@ -44,6 +45,22 @@ void GraphView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), image());
 }
+
+namespace {
+
+int buttonBits(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) | (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+}  // namespace
+
+void GraphView::deliver(int kind, int buttons, QMouseEvent* event) {
+    if (mouseHandler_) mouseHandler_(kind, buttons, event->position() - contentsRect().topLeft());
+}
+
+void GraphView::mousePressEvent(QMouseEvent* event) { deliver(0, buttonBits(event->button()), event); }
+void GraphView::mouseMoveEvent(QMouseEvent* event) { deliver(1, buttonBits(event->buttons()), event); }
+void GraphView::mouseReleaseEvent(QMouseEvent* event) { deliver(2, buttonBits(event->button()), event); }
 
 void GraphView::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <array>
+#include <functional>
 
 #include "graph/canvas.h"
 
@@ -33,12 +34,23 @@ public:
     // The image as the toolkit sees it, sharing the canvas's pixels.
     QImage image() const;
 
+    // Mouse events in the canvas's pixel coordinates, buttons as bits:
+    // 1 left, 2 right, 4 middle. `kind` is 0 down, 1 move, 2 up.
+    using MouseHandler = std::function<void(int kind, int buttons, QPointF position)>;
+    void setMouseHandler(MouseHandler handler) { mouseHandler_ = std::move(handler); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void deliver(int kind, int buttons, QMouseEvent* event);
+
     PixelCanvas canvas_;
+    MouseHandler mouseHandler_;
 };
 
 // A scale strip: text printed into a persistent image at twip positions.

@@ -20,6 +20,7 @@ struct FakeShell : Shell {
     bool defaultHandlerWorks = true;
     QStringList onPath;     // program names that findProgram finds
     QStringList started;    // "program arg1 arg2"
+    bool startFails = false;
     bool open(const QString& target) override {
         opened << target;
         return defaultHandlerWorks;
@@ -27,7 +28,7 @@ struct FakeShell : Shell {
     QString findProgram(const QString& name) override { return onPath.contains(name) ? "/usr/bin/" + name : QString(); }
     bool startDetached(const QString& program, const QStringList& arguments) override {
         started << QStringList(program + (arguments.isEmpty() ? "" : " " + arguments.join(' ')));
-        return true;
+        return !startFails;
     }
 };
 
@@ -35,6 +36,9 @@ struct FakeDialogs : Dialogs {
     QStringList shown;  // "title|text"
     void information(const QString& title, const QString& text) override { shown << title + "|" + text; }
     void exclamation(const QString& title, const QString& text) override { shown << title + "|" + text; }
+    void plain(const QString& title, const QString& text) override { shown << title + "|" + text; }
+    QStringList modalDialogs;  // object names of the dialogs shown
+    void runModal(QDialog& dialog) override { modalDialogs << dialog.objectName(); }
     QList<std::optional<QString>> saveAnswers;  // the dialog's answers, in turn
     QList<bool> questionAnswers;
     QStringList saveRequests;                    // "title|initial path|filters"

@@ -34,6 +34,11 @@ public:
     void exclamation(const QString& title, const QString& text) override {
         QMessageBox::warning(nullptr, title, text, QMessageBox::Ok);
     }
+    void plain(const QString& title, const QString& text) override {
+        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+        box.exec();
+    }
+    void runModal(QDialog& dialog) override { dialog.exec(); }
     bool question(const QString& title, const QString& text) override {
         QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Yes | QMessageBox::No);
         return box.exec() == QMessageBox::Yes;

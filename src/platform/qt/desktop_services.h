@@ -1,6 +1,7 @@
 #pragma once
 // The desktop services the window uses, behind seams that tests replace.
 #include <QDateTime>
+#include <QDialog>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -26,6 +27,10 @@ public:
     virtual ~Dialogs() = default;
     virtual void information(const QString& title, const QString& text) = 0;
     virtual void exclamation(const QString& title, const QString& text) = 0;
+    // A message without an icon.
+    virtual void plain(const QString& title, const QString& text) = 0;
+    // Shows a dialog modally and returns when it is closed.
+    virtual void runModal(QDialog& dialog) = 0;
     // Yes or No, with the information icon; true for Yes.
     virtual bool question(const QString& title, const QString& text) = 0;
     // The toolkit's save dialog, offering `initialPath` with these filters (the

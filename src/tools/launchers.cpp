@@ -1,0 +1,56 @@
+#include "tools/launchers.h"
+
+#include "tools/product.h"
+
+namespace tidemark {
+namespace {
+
+constexpr int kNotFound = 2;
+constexpr int kCouldNotStart = 31;
+constexpr int kStarted = 42;
+
+}  // namespace
+
+int startTool(Shell& shell, const Tool& tool) {
+    const QString path = shell.findProgram(tool.program);
+    if (path.isEmpty()) return kNotFound;
+    return shell.startDetached(path, tool.arguments) ? kStarted : kCouldNotStart;
+}
+
+void startWithFallback(Shell& shell, const Tool& first, const Tool& fallback) {
+    if (startTool(shell, first) < 10) startTool(shell, fallback);
+}
+
+void startServicesTool(Shell& shell) {
+    startWithFallback(shell, {"systemadm", {}},
+                      {"x-terminal-emulator", {"-e", "systemctl", "list-units", "--type=service"}});
+}
+
+void startSystemInfoTool(Shell& shell) { startWithFallback(shell, {"hardinfo", {}}, {"kinfocenter", {}}); }
+
+QString helpText(const QString& webAddress) {
+    const QStringList lines = {
+        QString(kProductTitle) + " " + kVersionText + "  (c) 2026 MarloFenwick",
+        QString(62, '-'),
+        "Copyright (c) 2026 Marlo Fenwick, author of TideMark",
+        webAddress,
+        QString("e-mail: ") + kMakerEmail,
+        "",
+        "OPTIONS",
+        QString(11, '-'),
+        "SAVE = save the graph as bitmap-file (BMP)",
+        "LOG DATA = saves the registred data real-time to an excell compatible file.",
+        "OPEN = open a log in MS-Excel",
+        "CLEAR = reset and clear the graph",
+        "PAUSE = holds the readings till you press the button again",
+        "EXPAND = expands the graph to maximum width of your screen (or back)",
+        "STAY ON TOP = when checked the program will stay on top of every window",
+        "REFRESH = the interval for the graph readings to be made in milliseconds",
+        "",
+        "Scale divisions can be set with the little arrow on the top of the graph. Pressing the mousebutton in the "
+        "graph gives you the value.",
+    };
+    return lines.join("\r\n");
+}
+
+}  // namespace tidemark

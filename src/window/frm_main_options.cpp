@@ -1,0 +1,66 @@
+// Stay on top, the refresh interval and the graph's value read-out.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+#include <QWindow>
+
+#include "graph/readout.h"
+#include "window/frm_main.h"
+#include "window/refresh_interval.h"
+#include "window/widgets.h"
+
+namespace tidemark {
+
+void frmMain::ChkOnTop_Click() { SetWindowOnTop(ChkOnTop->isChecked()); }
+
+// The window manager's keep-above hint, set on the existing native window so
+// the window keeps its place and size.
+void frmMain::SetWindowOnTop(bool on) {
+    if (QWindow* native = windowHandle()) native->setFlag(Qt::WindowStaysOnTopHint, on);
+}
+
+void frmMain::setRefreshInterval(const QString& text) {
+    if (const auto interval = refreshIntervalFrom(text.toStdString())) tmrUpdate->setInterval(*interval);
+}
+
+void frmMain::CmbRefresh_Click() { setRefreshInterval(CmbRefresh->currentText()); }
+
+void frmMain::CmbRefresh_KeyPress(int keyCode) {
+    if (keyCode == 13) setRefreshInterval(CmbRefresh->currentText());
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == CmbRefresh->lineEdit() && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter || !key->text().isEmpty()) CmbRefresh_KeyPress(enter ? 13 : key->text().at(0).unicode());
+    }
+    return QWidget::eventFilter(watched, event);  // the key goes on unchanged
+}
+
+void frmMain::applyReadout(int change, float X, float Y) {
+    if (change == static_cast<int>(ReadoutChange::Keep)) return;
+    if (change == static_cast<int>(ReadoutChange::Hide)) {
+        txtValue->hide();
+        return;
+    }
+    const auto& canvas = Graph->canvas();
+    const Readout readout = readoutAt(X, Y, static_cast<float>(canvas.width()), static_cast<float>(canvas.height()));
+    txtValue->setText(QString::fromStdString(readout.text));
+    // The box lives in the graph's inner area, inside its border.
+    const QPoint inner = Graph->contentsRect().topLeft();
+    txtValue->move(inner.x() + qRound(readout.x), inner.y() + qRound(readout.y));
+    txtValue->show();
+}
+
+void frmMain::Graph_MouseDown(int button, float X, float Y) {
+    applyReadout(static_cast<int>(onMouseDown(button)), X, Y);
+}
+void frmMain::Graph_MouseMove(int buttons, float X, float Y) {
+    applyReadout(static_cast<int>(onMouseMove(buttons)), X, Y);
+}
+void frmMain::Graph_MouseUp(int, float X, float Y) { applyReadout(static_cast<int>(onMouseUp()), X, Y); }
+
+}  // namespace tidemark
