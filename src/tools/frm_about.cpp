@@ -1,6 +1,7 @@
 #include "tools/frm_about.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
@@ -59,6 +60,9 @@ void frmAbout::createControls() {
     lblURL->setFont(link);
     setTextColor(lblURL, QColor(0, 0, 255));
     lblURL->setCursor(Qt::PointingHandCursor);
+    // An address is not broken over lines; a long one may run past its designed width.
+    lblURL->setWordWrap(false);
+    lblURL->resize(std::max(lblURL->width(), lblURL->sizeHint().width()), lblURL->height());
     lblURL->installEventFilter(this);
 
     Label1 = makeLabel(this, "Label1", "Written by Marlo Fenwick\n(c) 2026 MarloFenwick", {2880, 780, 2115, 435});
