@@ -36,15 +36,6 @@ TEST(History, NarrowedGraphKeepsItsCount) {
     EXPECT_EQ(history.CpuHistory.front(), 6);
 }
 
-TEST(History, ClearedCountStartsOverWithOneElement) {
-    SampleHistory history;
-    history.HistoryCapacity = 5;
-    for (std::int16_t v = 1; v <= 4; ++v) history.append(v, v);
-    history.HistoryCount = 0;
-    history.append(9, 9);
-    EXPECT_EQ(history.CpuHistory, (std::vector<std::int16_t>{9}));
-}
-
 TEST(MemoryInUse, RoundsDownAndSurvivesAnySize) {
     EXPECT_EQ(memoryInUsePercent(1000, 1000), 0);
     EXPECT_EQ(memoryInUsePercent(0, 1000), 100);

@@ -5,17 +5,6 @@
 namespace tidemark {
 namespace {
 
-TEST(SaveNames, DefaultTitleAndWhichTitlesItReplaces) {
-    EXPECT_EQ(defaultSaveTitle(0), "Tidemark0.bmp");
-    EXPECT_EQ(defaultSaveTitle(12), "Tidemark12.bmp");
-    EXPECT_TRUE(isReplaceableTitle(""));
-    EXPECT_TRUE(isReplaceableTitle("Tidemark3.bmp"));
-    EXPECT_TRUE(isReplaceableTitle("TIDEMARK7.bmp"));
-    EXPECT_TRUE(isReplaceableTitle("tidemarker.png"));
-    EXPECT_FALSE(isReplaceableTitle("load.bmp"));
-    EXPECT_FALSE(isReplaceableTitle("my tidemark.bmp"));
-}
-
 TEST(SaveNames, BmpExtensionIsAddedUnlessPresentInAnyCase) {
     EXPECT_EQ(withBmpExtension("graph"), "graph.bmp");
     EXPECT_EQ(withBmpExtension("graph.BMP"), "graph.BMP");

@@ -77,11 +77,5 @@ TEST(Rounding, RefusesValuesOutsideTheTargetType) {
     EXPECT_FALSE(roundToInt16(-32769));
 }
 
-TEST(DecimalText, HasNoPaddingAndAMinusForNegatives) {
-    EXPECT_EQ(decimalText(0), "0");
-    EXPECT_EQ(decimalText(513), "513");
-    EXPECT_EQ(decimalText(-1), "-1");
-}
-
 }  // namespace
 }  // namespace tidemark

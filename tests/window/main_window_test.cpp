@@ -31,40 +31,6 @@ void expectWithinPixels(const QRect& actual, const QRect& expected, const char* 
     EXPECT_LE(std::abs(actual.height() - expected.height()), tolerance);
 }
 
-TEST_F(MainWindow, ControlsCarryTheirDesignedTexts) {
-    make();
-    struct Row {
-        const char* name;
-        const char* caption;
-        const char* tooltip;
-    };
-    const Row rows[] = {
-        {"CmdOptions(0)", "Save", "Save screen as BMP"},
-        {"chkLogTodisk", "Log data", "Log data readings also to disk (Excel-file)"},
-        {"CmdOptions(3)", "Open", "Open logs (in Excel)"},
-        {"CmdOptions(1)", "Clear", "Clear screen"},
-        {"CmdOptions(2)", "Pause", "Pause or re-start"},
-        {"Command3", "System Info", ""},
-        {"Command1", "Services", ""},
-        {"CmdHelp(1)", "", "Help"},
-        {"CmdHelp(0)", "", "About"},
-        {"Command2", "", "TIDEMARK Website"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        auto* button = window->findChild<QToolButton*>(row.name);
-        ASSERT_TRUE(button);
-        EXPECT_EQ(button->text(), row.caption);
-        EXPECT_EQ(button->toolTip(), row.tooltip);
-    }
-    EXPECT_EQ(text("Label11"), "Total Memory:");
-    EXPECT_EQ(text("Label12"), "Free Memory:");
-    EXPECT_EQ(text("Label7"), "CPU clock:");
-    EXPECT_EQ(window->findChild<QLabel*>("Label3")->toolTip(), "CPU Usage");
-    EXPECT_EQ(window->findChild<QComboBox*>("CmbSchaal")->toolTip(), "Scale division");
-    EXPECT_TRUE(window->windowTitle().startsWith("Marlo-TIDEMARK v2.0"));
-}
-
 TEST_F(MainWindow, StartUpFillsTheListsAndStartsTheTimer) {
     started();
     auto* refresh = window->findChild<QComboBox*>("CmbRefresh");
