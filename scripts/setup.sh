@@ -19,6 +19,15 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Starts the built monitor and waits until its window is shown; sets
+# MONITOR_PID and MONITOR_WINDOW (needs a display and xdotool).
+start_monitor() {
+  build/tidemark &
+  MONITOR_PID=$!
+  MONITOR_WINDOW=$(xdotool search --sync --onlyvisible --name "Marlo-TIDEMARK" | head -n 1)
+  sleep 1
+}
+
 # Configures and builds into the given folder with the given CMake arguments.
 configure_and_build() {
   local dir=$1

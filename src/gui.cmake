@@ -29,6 +29,7 @@ add_library(tidemark_window STATIC
   tools/registry_value.cpp
   tools/frm_about.cpp
   tools/tool_buttons.cpp
+  logging/disk_log.cpp
   logging/save_dialog.cpp
   logging/command_buttons.cpp
   ${PROJECT_SOURCE_DIR}/resources/tidemark.qrc)

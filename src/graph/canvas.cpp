@@ -1,6 +1,7 @@
 #include "graph/canvas.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 namespace tidemark {
@@ -37,29 +38,22 @@ void PixelCanvas::horizontalLine(int x0, int x1, int y, Rgb color) {
 }
 
 void PixelCanvas::line(int x0, int y0, int x1, int y1, Rgb color) {
-    const std::int64_t dx = static_cast<std::int64_t>(x1) - x0;
-    const std::int64_t dy = static_cast<std::int64_t>(y1) - y0;
-    if (dx == 0 && dy == 0) {
-        if (x0 >= 0 && x0 < width_ && y0 >= 0 && y0 < height_) put(x0, y0, color);
-        return;
+    // Walk the major axis from the lower end, only across the canvas; the
+    // minor coordinate is the exact line's nearest point at each step.
+    const bool xMajor = std::abs(x1 - x0) >= std::abs(y1 - y0);
+    std::int64_t a0 = xMajor ? x0 : y0, a1 = xMajor ? x1 : y1;
+    std::int64_t b0 = xMajor ? y0 : x0, b1 = xMajor ? y1 : x1;
+    if (a1 < a0) {
+        std::swap(a0, a1);
+        std::swap(b0, b1);
     }
-    if (std::abs(dx) >= std::abs(dy)) {
-        if (dx < 0) return line(x1, y1, x0, y0, color);
-        // Walk only the columns inside the canvas.
-        const std::int64_t from = std::max<std::int64_t>(x0, 0);
-        const std::int64_t to = std::min<std::int64_t>(x1, width_ - 1);
-        for (std::int64_t x = from; x <= to; ++x) {
-            const std::int64_t y = y0 + roundedQuotient((x - x0) * dy, dx);
-            if (y >= 0 && y < height_) put(static_cast<int>(x), static_cast<int>(y), color);
-        }
-    } else {
-        if (dy < 0) return line(x1, y1, x0, y0, color);
-        const std::int64_t from = std::max<std::int64_t>(y0, 0);
-        const std::int64_t to = std::min<std::int64_t>(y1, height_ - 1);
-        for (std::int64_t y = from; y <= to; ++y) {
-            const std::int64_t x = x0 + roundedQuotient((y - y0) * dx, dy);
-            if (x >= 0 && x < width_) put(static_cast<int>(x), static_cast<int>(y), color);
-        }
+    const std::int64_t da = a1 - a0, db = b1 - b0;
+    const std::int64_t majorLimit = xMajor ? width_ : height_;
+    const std::int64_t minorLimit = xMajor ? height_ : width_;
+    for (std::int64_t a = std::max<std::int64_t>(a0, 0); a <= std::min(a1, majorLimit - 1); ++a) {
+        const std::int64_t b = da == 0 ? b0 : b0 + roundedQuotient((a - a0) * db, da);
+        if (b < 0 || b >= minorLimit) continue;
+        put(static_cast<int>(xMajor ? a : b), static_cast<int>(xMajor ? b : a), color);
     }
 }
 

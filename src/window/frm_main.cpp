@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <QToolButton>
 #include <algorithm>
 #include <cmath>
 
@@ -15,11 +16,6 @@
 #include "measurement/numbers.h"
 #include "platform/qt/app_folders.h"
 #include "window/widgets.h"
-#include "logging/append_file.h"
-#include "logging/log_lines.h"
-
-#include <QDir>
-#include <QToolButton>
 
 namespace tidemark {
 namespace {
@@ -221,63 +217,6 @@ void frmMain::CmbSchaal_Click() {
     if (division && *division > 0) graphSettings_.ScaleDivision = *division;
     Graph->setFocus();
     tmrUpdate_Timer();
-}
-
-}  // namespace tidemark
-
-namespace tidemark {
-namespace {
-
-logfile::CalendarDate calendarDate(const QDate& date) { return {date.year(), date.month(), date.day()}; }
-std::string shortDate(const QDateTime& t) { return QLocale::system().toString(t.date(), QLocale::ShortFormat).toStdString(); }
-std::string shortTime(const QDateTime& t) { return QLocale::system().toString(t.time(), QLocale::ShortFormat).toStdString(); }
-
-}  // namespace
-
-// Writes to the day's file; on failure logging goes off before the one
-// message is shown, so ticks during the message do not report again.
-bool frmMain::appendToLog(const std::string& path, const std::string& bytes) {
-    QDir().mkpath(mLogFolder);  // a folder removed while running is made again
-    const AppendResult result = appendToFile(path, bytes);
-    if (result.ok()) return true;
-    switchLoggingOff();
-    const QString text = result.status == AppendResult::Status::InUse
-                             ? QString("Please close Excel (or the program that has the file open).")
-                             : QString("The log file %1 could not be written: %2")
-                                   .arg(QString::fromStdString(path), QString::fromStdString(result.reason));
-    services_.dialogs.exclamation("TideMark save log", text);
-    return false;
-}
-
-void frmMain::switchLoggingOff() {
-    chkLogTodisk->setChecked(false);
-    setWindowTitle(mSavedCaption);
-    CmdOptions[3]->setEnabled(true);
-}
-
-void frmMain::chkLogTodisk_Click() {
-    const QDateTime now = services_.clock.now();
-    const std::string path = logfile::filePath(mLogFolder.toStdString(), calendarDate(now.date()));
-    const bool logging = chkLogTodisk->isChecked();
-    const std::string bytes = logging ? logfile::startBlock(FileExists(path), shortDate(now), shortTime(now))
-                                      : logfile::stopLine(shortTime(now));
-    if (!appendToLog(path, bytes)) return;
-    setWindowTitle(logging ? QString::fromStdString(logfile::loggingTitle(calendarDate(now.date()))) : mSavedCaption);
-    CmdOptions[3]->setEnabled(!logging);
-    picnofocus->setFocus();
-}
-
-void frmMain::LogItToDisk() {
-    const QDateTime now = services_.clock.now();
-    const std::string path = logfile::filePath(mLogFolder.toStdString(), calendarDate(now.date()));
-    const std::string header = FileExists(path) ? std::string() : logfile::newFileHeader(shortDate(now));
-    appendToLog(path, header + logfile::readingLine(Label3->text().toStdString(), Label4->text().toStdString()));
-}
-
-void frmMain::LogStopOnExit() {
-    const QDateTime now = services_.clock.now();
-    const std::string path = logfile::filePath(mLogFolder.toStdString(), calendarDate(now.date()));
-    appendToFile(path, logfile::exitStopLine(shortTime(now)));
 }
 
 }  // namespace tidemark

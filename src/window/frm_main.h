@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "graph/draw_graph.h"
+#include "graph/readout.h"
 #include "logging/save_names.h"
 #include "measurement/cpu_load.h"
 #include "platform/os_types.h"
@@ -14,6 +15,7 @@
 #include "window/window_services.h"
 
 class QCheckBox;
+class QDateTime;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -89,17 +91,17 @@ private:
     void setLabelTexts(std::int16_t cpu, std::int32_t totalKB, std::int32_t freeKB);
     void DrawGraph(std::int16_t cpuPercent, std::int32_t totalMemoryKB, std::int32_t freeMemoryKB);
     void lightSegments(const LevelBars& levels);
-    void place(QWidget* control, const TwipRect& twips);
     double graphInnerWidth() const;
     double graphInnerHeight() const;
     void setHistoryCapacity();
+    std::string logPathFor(const QDateTime& now) const;
     bool appendToLog(const std::string& path, const std::string& bytes);
     void saveGraph();
     QString writeBitmap(const QString& path) const;
     void clearGraph();
     void togglePause();
     void openLogFolder();
-    void applyReadout(int change, float X, float Y);
+    void applyReadout(ReadoutChange change, float X, float Y);
     void setRefreshInterval(const QString& text);
     void switchLoggingOff();
 

@@ -50,8 +50,6 @@ QToolButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 }  // namespace
 
-void frmMain::place(QWidget* control, const TwipRect& r) { placeTwips(control, r); }
-
 void frmMain::createControls() {
     initResources();
     setObjectName("frmMain");
@@ -68,7 +66,7 @@ void frmMain::createControls() {
     picnofocus = new QWidget(this);
     picnofocus->setObjectName("picnofocus");
     picnofocus->setFocusPolicy(Qt::StrongFocus);
-    place(picnofocus, {-200, 60, 75, 255});
+    placeTwips(picnofocus, {-200, 60, 75, 255});
 
     tmrUpdate = new QTimer(this);
     tmrUpdate->setObjectName("tmrUpdate");
@@ -83,39 +81,39 @@ void frmMain::createControls() {
 void frmMain::createBottomStrip() {
     Picture2 = new QWidget(this);
     Picture2->setObjectName("Picture2");
-    place(Picture2, {0, kClientHeightTwips - kPicture2HeightTwips, kClientWidthTwips, kPicture2HeightTwips});
+    placeTwips(Picture2, {0, kClientHeightTwips - kPicture2HeightTwips, kClientWidthTwips, kPicture2HeightTwips});
     Frame3 = new FrameBox("Options", kCaptionBlue, Picture2);
     Frame3->setObjectName("Frame3");
-    place(Frame3, {120, 0, 7830, 1140});
+    placeTwips(Frame3, {120, 0, 7830, 1140});
     createOptionButtons(Frame3);
     createToolButtons(Frame3);
 }
 
 void frmMain::createOptionButtons(QWidget* frame) {
     CmdOptions[0] = makeButton(frame, "CmdOptions(0)", "Save", "save", 24, "Save screen as BMP");
-    place(CmdOptions[0], {120, 240, 675, 750});
+    placeTwips(CmdOptions[0], {120, 240, 675, 750});
     chkLogTodisk = makeButton(frame, "chkLogTodisk", "Log data", "log", 24, "Log data readings also to disk (Excel-file)");
     chkLogTodisk->setCheckable(true);
     // Mouse and keyboard alike start or stop logging.
     connect(chkLogTodisk, &QToolButton::clicked, this, &frmMain::chkLogTodisk_Click);
-    place(chkLogTodisk, {780, 240, 795, 750});
+    placeTwips(chkLogTodisk, {780, 240, 795, 750});
     CmdOptions[3] = makeButton(frame, "CmdOptions(3)", "Open", "open", 24, "Open logs (in Excel)");
-    place(CmdOptions[3], {1560, 240, 615, 750});
+    placeTwips(CmdOptions[3], {1560, 240, 615, 750});
     CmdOptions[1] = makeButton(frame, "CmdOptions(1)", "Clear", "clear", 24, "Clear screen");
-    place(CmdOptions[1], {2220, 240, 615, 750});
+    placeTwips(CmdOptions[1], {2220, 240, 615, 750});
     CmdOptions[2] = makeButton(frame, "CmdOptions(2)", "Pause", "pause", 24, "Pause or re-start");
-    place(CmdOptions[2], {2820, 240, 615, 750});
+    placeTwips(CmdOptions[2], {2820, 240, 615, 750});
     for (int i = 0; i < 4; ++i)
         connect(CmdOptions[i], &QToolButton::clicked, this, [this, i] { CmdOptions_Click(i); });
 
     Frame1 = new FrameBox({}, {}, frame);
     Frame1->setObjectName("Frame1");
-    place(Frame1, {3540, 140, 1455, 870});
+    placeTwips(Frame1, {3540, 140, 1455, 870});
     ChkOnTop = new QCheckBox("Stay On Top", Frame1);
     ChkOnTop->setObjectName("ChkOnTop");
     ChkOnTop->setToolTip("Keep on Top");
     connect(ChkOnTop, &QCheckBox::clicked, this, &frmMain::ChkOnTop_Click);
-    place(ChkOnTop, {120, 160, 1275, 255});
+    placeTwips(ChkOnTop, {120, 160, 1275, 255});
     CmbRefresh = new QComboBox(Frame1);
     CmbRefresh->setObjectName("CmbRefresh");
     CmbRefresh->setEditable(true);
@@ -124,30 +122,30 @@ void frmMain::createOptionButtons(QWidget* frame) {
     CmbRefresh->setToolTip("Refresh in milliseconds");
     connect(CmbRefresh, &QComboBox::activated, this, &frmMain::CmbRefresh_Click);
     CmbRefresh->lineEdit()->installEventFilter(this);
-    place(CmbRefresh, {660, 495, 750, 315});
+    placeTwips(CmbRefresh, {660, 495, 750, 315});
     lblrefresh = makeLabel(Frame1, "lblrefresh", "Refresh:", font());
-    place(lblrefresh, {60, 520, 615, 255});
+    placeTwips(lblrefresh, {60, 520, 615, 255});
 
     // The Pause button wears cmdicon(1)'s picture while running, cmdicon(0)'s while paused.
     cmdicon[1] = makeButton(frame, "cmdicon(1)", {}, "pause", 24);
-    place(cmdicon[1], {7620, 660, 315, 315});
+    placeTwips(cmdicon[1], {7620, 660, 315, 315});
     cmdicon[0] = makeButton(frame, "cmdicon(0)", {}, "start", 24);
-    place(cmdicon[0], {7620, 840, 315, 315});
+    placeTwips(cmdicon[0], {7620, 840, 315, 315});
     cmdicon[0]->hide();
     cmdicon[1]->hide();
 }
 
 void frmMain::createToolButtons(QWidget* frame) {
     Command3 = makeButton(frame, "Command3", "System Info", "sysinfo", 32);
-    place(Command3, {5100, 240, 975, 750});
+    placeTwips(Command3, {5100, 240, 975, 750});
     Command1 = makeButton(frame, "Command1", "Services", "services", 32);
-    place(Command1, {6060, 240, 795, 750});
+    placeTwips(Command1, {6060, 240, 795, 750});
     CmdHelp[1] = makeButton(frame, "CmdHelp(1)", {}, "help", 16, "Help");
-    place(CmdHelp[1], {6940, 240, 390, 390});
+    placeTwips(CmdHelp[1], {6940, 240, 390, 390});
     CmdHelp[0] = makeButton(frame, "CmdHelp(0)", {}, "about", 16, "About");
-    place(CmdHelp[0], {7320, 240, 390, 390});
+    placeTwips(CmdHelp[0], {7320, 240, 390, 390});
     Command2 = makeButton(frame, "Command2", {}, "web", 16, "TIDEMARK Website");
-    place(Command2, {6950, 610, 760, 375});
+    placeTwips(Command2, {6950, 610, 760, 375});
     connect(Command2, &QToolButton::clicked, this, &frmMain::Command2_Click);
     connect(Command1, &QToolButton::clicked, this, &frmMain::Command1_Click);
     connect(Command3, &QToolButton::clicked, this, &frmMain::Command3_Click);
@@ -157,62 +155,62 @@ void frmMain::createToolButtons(QWidget* frame) {
 void frmMain::createMeterPanel() {
     FrmVU = new FrameBox({}, {}, this);
     FrmVU->setObjectName("FrmVU");
-    place(FrmVU, layout_.FrmVU);
+    placeTwips(FrmVU, layout_.FrmVU);
 
     Picture1 = new MeterPanel(QPixmap(":/images/panel.jpg"), FrmVU);
     Picture1->setObjectName("Picture1");
-    place(Picture1, {120, 660, 1490, 3255});
+    placeTwips(Picture1, {120, 660, 1490, 3255});
     Label1 = makeLabel(Picture1, "Label1", "CPU", designFont("Verdana", 11.25, true), Qt::AlignHCenter | Qt::AlignTop);
     setTextColor(Label1, QColor(0, 170, 255));
-    place(Label1, {105, 105, 525, 270});
+    placeTwips(Label1, {105, 105, 525, 270});
     Label2 = makeLabel(Picture1, "Label2", "RAM", designFont("Verdana", 11.25, true), Qt::AlignHCenter | Qt::AlignTop);
     setTextColor(Label2, QColor(255, 255, 0));
-    place(Label2, {765, 105, 585, 270});
+    placeTwips(Label2, {765, 105, 585, 270});
     Label3 = makeLabel(Picture1, "Label3", {}, designFont("Arial", 9), Qt::AlignCenter);
     Label3->setFrameStyle(QFrame::Box | QFrame::Plain);
     setBackColor(Label3, QColor(0, 240, 255));
     Label3->setToolTip("CPU Usage");
-    place(Label3, {60, 360, 615, 300});
+    placeTwips(Label3, {60, 360, 615, 300});
     Label4 = makeLabel(Picture1, "Label4", {}, designFont("Arial", 9), Qt::AlignCenter);
     Label4->setFrameStyle(QFrame::Box | QFrame::Plain);
     setBackColor(Label4, QColor(255, 255, 128));
     Label4->setToolTip("Memory Usage");
-    place(Label4, {750, 360, 600, 300});
+    placeTwips(Label4, {750, 360, 600, 300});
 
     const QFont small = designFont("Arial", 6.75);
     const QFont smallBold = designFont("Arial", 6.75, true);
     Label11 = makeLabel(FrmVU, "Label11", "Total Memory:", smallBold, Qt::AlignRight | Qt::AlignTop);
-    place(Label11, {70, 180, 975, 195});
+    placeTwips(Label11, {70, 180, 975, 195});
     Label8 = makeLabel(FrmVU, "Label8", {}, small);
     setTextColor(Label8, kValueBlue);
-    place(Label8, {1080, 180, 555, 195});
+    placeTwips(Label8, {1080, 180, 555, 195});
     Label12 = makeLabel(FrmVU, "Label12", "Free Memory:", smallBold, Qt::AlignRight | Qt::AlignTop);
-    place(Label12, {140, 350, 915, 195});
+    placeTwips(Label12, {140, 350, 915, 195});
     Label10 = makeLabel(FrmVU, "Label10", {}, small);
     setTextColor(Label10, kValueBlue);
-    place(Label10, {1080, 350, 555, 195});
+    placeTwips(Label10, {1080, 350, 555, 195});
     Label7 = makeLabel(FrmVU, "Label7", "CPU clock:", smallBold, Qt::AlignRight | Qt::AlignTop);
-    place(Label7, {140, 500, 915, 135});
+    placeTwips(Label7, {140, 500, 915, 135});
     Label7->hide();
     Label5 = makeLabel(FrmVU, "Label5", {}, smallBold);
     setTextColor(Label5, kValueBlue);
-    place(Label5, {1080, 490, 555, 195});
+    placeTwips(Label5, {1080, 490, 555, 195});
     Label5->hide();
     Label6 = makeLabel(FrmVU, "Label6", {}, designFont("Arial", 9.75, true));
     setTextColor(Label6, kValueBlue);
-    place(Label6, {120, 540, 255, 255});
+    placeTwips(Label6, {120, 540, 255, 255});
     Label6->hide();
 }
 
 void frmMain::createGraphFrame() {
     FrmGraph = new FrameBox("PC Utilisation History", kCaptionBlue, this);
     FrmGraph->setObjectName("FrmGraph");
-    place(FrmGraph, layout_.FrmGraph);
+    placeTwips(FrmGraph, layout_.FrmGraph);
 
     Graph = new GraphView(FrmGraph);
     Graph->setObjectName("Graph");
     Graph->setFont(designFont("Arial", 5.25, true));
-    place(Graph, layout_.Graph);
+    placeTwips(Graph, layout_.Graph);
     Graph->setMouseHandler([this](int kind, int buttons, QPointF at) {
         const auto X = static_cast<float>(at.x()), Y = static_cast<float>(at.y());
         if (kind == 0) Graph_MouseDown(buttons, X, Y);
@@ -226,14 +224,14 @@ void frmMain::createGraphFrame() {
     QPalette yellow = txtValue->palette();
     yellow.setColor(QPalette::Base, QColor(255, 255, 192));
     txtValue->setPalette(yellow);
-    place(txtValue, {0, 0, 315, 180});
+    placeTwips(txtValue, {0, 0, 315, 180});
     txtValue->hide();
 
     CmbSchaal = new QComboBox(FrmGraph);
     CmbSchaal->setObjectName("CmbSchaal");
     CmbSchaal->setFont(designFont("Arial", 6.75));
     CmbSchaal->setToolTip("Scale division");
-    place(CmbSchaal, layout_.CmbSchaal);
+    placeTwips(CmbSchaal, layout_.CmbSchaal);
     connect(CmbSchaal, &QComboBox::activated, this, &frmMain::CmbSchaal_Click);
 
     for (int i = 0; i < 2; ++i) {
@@ -244,23 +242,23 @@ void frmMain::createGraphFrame() {
                                 i == 0 ? Qt::AlignRight : Qt::AlignLeft);
         lblscale[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    place(picLabels[0], layout_.picLabels0);
-    place(picLabels[1], layout_.picLabels1);
-    place(lblscale[0], {300, 180, 255, 5415});
-    place(lblscale[1], layout_.lblscale1);
+    placeTwips(picLabels[0], layout_.picLabels0);
+    placeTwips(picLabels[1], layout_.picLabels1);
+    placeTwips(lblscale[0], {300, 180, 255, 5415});
+    placeTwips(lblscale[1], layout_.lblscale1);
     lblscale[0]->lower();
     lblscale[1]->lower();
 }
 
 void frmMain::applyStretchLayout(const StretchLayout& layout) {
     layout_ = layout;
-    place(FrmGraph, layout.FrmGraph);
-    place(Graph, layout.Graph);
-    place(FrmVU, layout.FrmVU);
-    place(CmbSchaal, layout.CmbSchaal);
-    place(picLabels[0], layout.picLabels0);
-    place(picLabels[1], layout.picLabels1);
-    place(lblscale[1], layout.lblscale1);
+    placeTwips(FrmGraph, layout.FrmGraph);
+    placeTwips(Graph, layout.Graph);
+    placeTwips(FrmVU, layout.FrmVU);
+    placeTwips(CmbSchaal, layout.CmbSchaal);
+    placeTwips(picLabels[0], layout.picLabels0);
+    placeTwips(picLabels[1], layout.picLabels1);
+    placeTwips(lblscale[1], layout.lblscale1);
 }
 
 }  // namespace tidemark

@@ -40,9 +40,9 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);  // the key goes on unchanged
 }
 
-void frmMain::applyReadout(int change, float X, float Y) {
-    if (change == static_cast<int>(ReadoutChange::Keep)) return;
-    if (change == static_cast<int>(ReadoutChange::Hide)) {
+void frmMain::applyReadout(ReadoutChange change, float X, float Y) {
+    if (change == ReadoutChange::Keep) return;
+    if (change == ReadoutChange::Hide) {
         txtValue->hide();
         return;
     }
@@ -56,11 +56,11 @@ void frmMain::applyReadout(int change, float X, float Y) {
 }
 
 void frmMain::Graph_MouseDown(int button, float X, float Y) {
-    applyReadout(static_cast<int>(onMouseDown(button)), X, Y);
+    applyReadout(onMouseDown(button), X, Y);
 }
 void frmMain::Graph_MouseMove(int buttons, float X, float Y) {
-    applyReadout(static_cast<int>(onMouseMove(buttons)), X, Y);
+    applyReadout(onMouseMove(buttons), X, Y);
 }
-void frmMain::Graph_MouseUp(int, float X, float Y) { applyReadout(static_cast<int>(onMouseUp()), X, Y); }
+void frmMain::Graph_MouseUp(int, float X, float Y) { applyReadout(onMouseUp(), X, Y); }
 
 }  // namespace tidemark

@@ -15,8 +15,6 @@ namespace {
 using namespace tidemark::testing;
 constexpr std::int64_t kSecond = 10'000'000;
 
-std::vector<std::byte> processors(int second, std::vector<std::int64_t> idle) { return processorData(second, idle); }
-
 using MainWindow = WindowFixture;
 
 QRect designedPixels(const TwipRect& r) {
@@ -151,7 +149,7 @@ TEST_F(MainWindow, TickShowsTheMemoryFigures) {
 
 TEST_F(MainWindow, ProcessorFigureIsTheMeanOfAllProcessors) {
     samplerOs.processors = 3;
-    samplerOs.blocks = {processors(0, {0, 0, 0}), processors(1, {9 * kSecond / 10, 8 * kSecond / 10, 69 * kSecond / 100})};
+    samplerOs.blocks = {processorData(0, {0, 0, 0}), processorData(1, {9 * kSecond / 10, 8 * kSecond / 10, 69 * kSecond / 100})};
     started();
     window->tmrUpdate_Timer();
     EXPECT_EQ(text("Label3"), "20 %") << "10, 20 and 31 make 20.33";
@@ -162,13 +160,13 @@ TEST_F(MainWindow, ProcessorFigureIsTheMeanOfAllProcessors) {
 
 TEST_F(MainWindow, ProcessorFigureStaysWithin0To100AndSurvivesSamplerErrors) {
     samplerOs.processors = 1;
-    samplerOs.blocks = {processors(0, {0}), processors(1, {kSecond + kSecond / 100}), processors(2, {kSecond + kSecond / 100 + kSecond / 2})};
+    samplerOs.blocks = {processorData(0, {0}), processorData(1, {kSecond + kSecond / 100}), processorData(2, {kSecond + kSecond / 100 + kSecond / 2})};
     started();
     window->tmrUpdate_Timer();
     EXPECT_EQ(text("Label3"), "0 %") << "idle longer than the elapsed time reads -1";
     window->tmrUpdate_Timer();
     EXPECT_EQ(text("Label3"), "50 %");
-    auto broken = processors(3, {0});
+    auto broken = processorData(3, {0});
     broken[0] = std::byte{'X'};
     samplerOs.blocks = {broken};
     window->tmrUpdate_Timer();
