@@ -120,8 +120,12 @@ void frmMain::createOptionButtons(QWidget* frame) {
     CmbRefresh->setInsertPolicy(QComboBox::NoInsert);
     CmbRefresh->setEditText("500");
     CmbRefresh->setToolTip("Refresh in milliseconds");
+    // What is typed stays as typed: no completion from the list.
+    CmbRefresh->setCompleter(nullptr);
     connect(CmbRefresh, &QComboBox::activated, this, &frmMain::CmbRefresh_Click);
-    CmbRefresh->lineEdit()->installEventFilter(this);
+    // Keys reach the combo box, which hands them to its line edit without
+    // passing the line edit's filters: watch the box itself.
+    CmbRefresh->installEventFilter(this);
     placeTwips(CmbRefresh, {660, 495, 750, 315});
     lblrefresh = makeLabel(Frame1, "lblrefresh", "Refresh:", font());
     placeTwips(lblrefresh, {60, 520, 615, 255});

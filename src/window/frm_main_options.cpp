@@ -32,7 +32,7 @@ void frmMain::CmbRefresh_KeyPress(int keyCode) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == CmbRefresh->lineEdit() && event->type() == QEvent::KeyPress) {
+    if (watched == CmbRefresh && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (enter || !key->text().isEmpty()) CmbRefresh_KeyPress(enter ? 13 : key->text().at(0).unicode());

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <QWindow>
+#include <QAbstractItemView>
+#include <QTest>
 
 #include "window/refresh_interval.h"
 #include "window/widgets.h"
@@ -35,26 +37,47 @@ protected:
         started();
     }
     QComboBox* refresh() const { return control<QComboBox>("CmbRefresh"); }
-    void type(int key, const QString& text = {}) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(refresh()->lineEdit(), &press);
+    // Types into the refresh box as the keyboard does: the keys go to the
+    // focused combo box, replacing whatever it showed.
+    void type(const QString& text, bool enter) {
+        refresh()->setFocus();
+        QTest::keyClick(refresh(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(refresh(), Qt::Key_Delete);
+        QTest::keyClicks(refresh(), text);
+        if (enter) QTest::keyClick(refresh(), Qt::Key_Return);
     }
 };
 
-TEST_F(Options, RefreshFromTheListAndTypedWithEnter) {
-    refresh()->setCurrentIndex(0);  // "100"
-    window->CmbRefresh_Click();
+TEST_F(Options, TypedIntervalTakesEffectWithEnterAndStaysAsTyped) {
+    struct Row {
+        const char* typed;
+        bool enter;
+        int interval;  // 500 when refused
+    };
+    const Row rows[] = {
+        {"75", true, 75},       {"75", false, 500},     {"750", true, 750},    {"50", true, 50},
+        {"80", true, 80},       {"51.5", true, 52},     {"200ms", true, 200},  {"1 000", true, 1000},
+        {"1e3", true, 1000},    {" 200", true, 200},    {"&H64", true, 100},   {"65535", true, 65535},
+        {"49", true, 500},      {"2", true, 500},       {"20", true, 500},     {"abc", true, 500},
+        {"70000", true, 500},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        window->updateTimer().setInterval(500);
+        type(row.typed, row.enter);
+        EXPECT_EQ(window->updateTimer().interval(), row.interval);
+        EXPECT_EQ(refresh()->currentText().toStdString(), row.typed) << "no completion rewrites it";
+    }
+}
+
+TEST_F(Options, PickingFromTheListSetsTheInterval) {
+    refresh()->setFocus();
+    QTest::keyClick(refresh(), Qt::Key_F4);  // opens the list
+    ASSERT_TRUE(refresh()->view()->isVisible());
+    QTest::keyClick(refresh()->view(), Qt::Key_Home);
+    QTest::keyClick(refresh()->view(), Qt::Key_Return);
+    EXPECT_EQ(refresh()->currentText(), "100");
     EXPECT_EQ(window->updateTimer().interval(), 100);
-    refresh()->setEditText("75");
-    type(Qt::Key_A, "a");
-    EXPECT_EQ(window->updateTimer().interval(), 100) << "no Enter, no change";
-    refresh()->setEditText("75");
-    type(Qt::Key_Return);
-    EXPECT_EQ(window->updateTimer().interval(), 75);
-    refresh()->setEditText("abc");
-    type(Qt::Key_Return);
-    EXPECT_EQ(window->updateTimer().interval(), 75);
-    EXPECT_EQ(refresh()->currentText(), "abc") << "the rejected text stays";
 }
 
 TEST_F(Options, PausedTimerTakesTheNewIntervalWithoutStarting) {
