@@ -5,5 +5,12 @@ tidemark_add_tests(graph_tests
   LIBS tidemark_graph GTest::gtest_main)
 
 tidemark_add_tests(window_tests
-  SOURCES window/qt_test_main.cpp window/main_window_test.cpp window/instance_lock_test.cpp window/logging_test.cpp window/command_buttons_test.cpp window/options_test.cpp tools/tools_test.cpp
+  SOURCES window/qt_test_main.cpp window/main_window_test.cpp window/instance_lock_test.cpp window/logging_test.cpp window/command_buttons_test.cpp window/options_test.cpp window/dialog_owner_test.cpp tools/tools_test.cpp
   LIBS tidemark_window Qt6::Test)
+
+# The log in a locale whose short time format has no seconds.
+set(GERMAN_TEST_ENV ${TIDEMARK_TEST_ENV})
+list(REMOVE_ITEM GERMAN_TEST_ENV LC_ALL=C.UTF-8 LANG=C.UTF-8)
+list(APPEND GERMAN_TEST_ENV LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8)
+add_test(NAME Logging.InAGermanLocale COMMAND window_tests --gtest_filter=Logging.*)
+set_tests_properties(Logging.InAGermanLocale PROPERTIES ENVIRONMENT "${GERMAN_TEST_ENV}" TIMEOUT 60)

@@ -9,23 +9,25 @@
 namespace tidemark {
 namespace {
 
-// The failures a user can fix by closing or unlocking the file.
-bool meansInUse(int error) {
-    return error == EACCES || error == EPERM || error == EROFS || error == EBUSY || error == ETXTBSY;
-}
+// Only a file some other program holds busy is "in use"; a read-only file or
+// folder is a different problem, reported with the system's reason.
+bool meansInUse(int error) { return error == EBUSY || error == ETXTBSY; }
 
 AppendResult failure(int error) {
+    if (error == ELOOP) return {AppendResult::Status::Failed, "it is a symbolic link"};
     return {meansInUse(error) ? AppendResult::Status::InUse : AppendResult::Status::Failed, std::strerror(error)};
 }
 
-bool writeAll(int fd, std::string_view bytes) {
+// The error of the first write that failed; 0 when all bytes were written.
+int writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
+        if (written < 0) return errno;
+        if (written == 0) return EIO;
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    return true;
+    return 0;
 }
 
 bool isHidden(const std::string& path) {
@@ -34,15 +36,26 @@ bool isHidden(const std::string& path) {
     return !name.empty() && name.front() == '.';
 }
 
+AppendResult appendToRegularFile(int fd, std::string_view bytes) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return failure(errno);
+    if (!S_ISREG(info.st_mode)) return {AppendResult::Status::Failed, "it is not a regular file"};
+    const int writeError = writeAll(fd, bytes);
+    if (writeError == 0) return {};
+    // A cut-off line would later read as a false reading: take back our part.
+    [[maybe_unused]] const int cut = ::ftruncate(fd, info.st_size);
+    return failure(writeError);
+}
+
 }  // namespace
 
 AppendResult appendToFile(const std::string& path, std::string_view bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    // Non-blocking, so a pipe with no reader fails at once instead of hanging.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
     if (fd < 0) return failure(errno);
-    const bool written = writeAll(fd, bytes);
-    const int writeError = errno;
-    if (::close(fd) != 0 && written) return failure(errno);
-    return written ? AppendResult{} : failure(writeError);
+    AppendResult result = appendToRegularFile(fd, bytes);
+    if (::close(fd) != 0 && result.ok()) result = failure(errno);
+    return result;
 }
 
 bool FileExists(const std::string& path) {

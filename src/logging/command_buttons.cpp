@@ -1,4 +1,5 @@
 // The button row under the graph: Save, Clear, Pause/Start and Open.
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QImageWriter>
@@ -31,23 +32,33 @@ void frmMain::CmdOptions_Click(int index) {
 
 void frmMain::saveGraph() {
     if (isReplaceableTitle(mSave.SaveFileTitle)) mSave.SaveFileTitle = defaultSaveTitle(SaveCount);
-    ShowSaveDialog(services_.dialogs, mSave);
+    ShowSaveDialog(services_.dialogs, this, mSave);
     if (!mSave.SaveFileChosen) return;
     const QString path = QString::fromStdString(mSave.SaveFileName);
     if (const QString failure = writeBitmap(path); !failure.isEmpty()) {
-        services_.dialogs.exclamation("TideMark save", QString("The picture could not be saved to %1: %2").arg(path, failure));
+        services_.dialogs.exclamation(this, "TideMark save", QString("The picture could not be saved to %1: %2").arg(path, failure));
         return;
     }
     ++SaveCount;
 }
 
 // Writes the graph's image as a 24-bit bitmap. The file is replaced only once
-// the new one is complete, so a failed write leaves the old file as it was.
+// the new one is complete, so a failed write leaves the old file as it was;
+// the bitmap is encoded first so a failure names the file system's reason.
 QString frmMain::writeBitmap(const QString& path) const {
+    QByteArray bitmap;
+    QBuffer buffer(&bitmap);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter encoder(&buffer, "bmp");
+    if (!encoder.write(Graph->image().convertToFormat(QImage::Format_RGB888))) return encoder.errorString();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(Graph->image().convertToFormat(QImage::Format_RGB888))) return writer.errorString();
+    // A short write sets no error; the next write fails with the reason.
+    for (qint64 done = 0; done < bitmap.size();) {
+        const qint64 written = file.write(bitmap.constData() + done, bitmap.size() - done);
+        if (written <= 0) return file.errorString();
+        done += written;
+    }
     if (!file.commit()) return file.errorString();
     return {};
 }

@@ -7,32 +7,53 @@
 
 #include "logging/append_file.h"
 #include "logging/log_lines.h"
+#include "platform/qt/app_folders.h"
 #include "window/frm_main.h"
 namespace tidemark {
 namespace {
 
 logfile::CalendarDate calendarDate(const QDate& date) { return {date.year(), date.month(), date.day()}; }
 std::string shortDate(const QDateTime& t) { return QLocale::system().toString(t.date(), QLocale::ShortFormat).toStdString(); }
-std::string shortTime(const QDateTime& t) { return QLocale::system().toString(t.time(), QLocale::ShortFormat).toStdString(); }
+std::string logTime(const QDateTime& t) {
+    const QLocale locale = QLocale::system();
+    const std::string format = logfile::timeFormatWithSeconds(locale.timeFormat(QLocale::ShortFormat).toStdString());
+    return locale.toString(t.time(), QString::fromStdString(format)).toStdString();
+}
 
 }  // namespace
 
-// Writes to the day's file; on failure logging goes off before the one
-// message is shown, so ticks during the message do not report again.
 std::string frmMain::logPathFor(const QDateTime& now) const {
     return logfile::filePath(mLogFolder.toStdString(), calendarDate(now.date()));
 }
 
+// The log folder is made again before each write, so one removed while
+// logging comes back; when none can be made nothing is written anywhere else.
+bool frmMain::logFolderReady() {
+    const FolderResult folder = mLogFolder.isEmpty() ? ensureLogFolder(services_.programFolder, services_.userDataFolder)
+                                                     : makeFolder(mLogFolder);
+    if (folder.ok()) {
+        mLogFolder = folder.path;
+        return true;
+    }
+    reportLogFailure(QString("The log folder %1 could not be made: %2").arg(QDir::toNativeSeparators(folder.path), folder.error));
+    return false;
+}
+
+// On failure logging goes off before the one message is shown, so ticks
+// during the message do not report again.
+void frmMain::reportLogFailure(const QString& text) {
+    switchLoggingOff();
+    services_.dialogs.exclamation(this, "TideMark save log", text);
+}
+
 bool frmMain::appendToLog(const std::string& path, const std::string& bytes) {
-    QDir().mkpath(mLogFolder);  // a folder removed while running is made again
     const AppendResult result = appendToFile(path, bytes);
     if (result.ok()) return true;
-    switchLoggingOff();
-    const QString text = result.status == AppendResult::Status::InUse
-                             ? QString("Please close Excel (or the program that has the file open).")
-                             : QString("The log file %1 could not be written: %2")
-                                   .arg(QString::fromStdString(path), QString::fromStdString(result.reason));
-    services_.dialogs.exclamation("TideMark save log", text);
+    reportLogFailure(result.status == AppendResult::Status::InUse
+                         ? QString("Please close Excel (or the program that has the file open).")
+                         : QString("The log file %1 could not be written: %2")
+                               .arg(QDir::toNativeSeparators(QString::fromStdString(path)),
+                                    QString::fromStdString(result.reason)));
     return false;
 }
 
@@ -43,18 +64,21 @@ void frmMain::switchLoggingOff() {
 }
 
 void frmMain::chkLogTodisk_Click() {
+    if (!logFolderReady()) return;
     const QDateTime now = services_.clock.now();
     const std::string path = logPathFor(now);
     const bool logging = chkLogTodisk->isChecked();
-    const std::string bytes = logging ? logfile::startBlock(FileExists(path), shortDate(now), shortTime(now))
-                                      : logfile::stopLine(shortTime(now));
+    const std::string bytes = logging ? logfile::startBlock(FileExists(path), shortDate(now), logTime(now))
+                                      : logfile::stopLine(logTime(now));
     if (!appendToLog(path, bytes)) return;
-    setWindowTitle(logging ? QString::fromStdString(logfile::loggingTitle(calendarDate(now.date()))) : mSavedCaption);
+    const QString shownPath = QDir::toNativeSeparators(QString::fromStdString(path));
+    setWindowTitle(logging ? QString::fromStdString(logfile::loggingTitle(shownPath.toStdString())) : mSavedCaption);
     CmdOptions[3]->setEnabled(!logging);
     picnofocus->setFocus();
 }
 
 void frmMain::LogItToDisk() {
+    if (!logFolderReady()) return;
     const QDateTime now = services_.clock.now();
     const std::string path = logPathFor(now);
     const std::string header = FileExists(path) ? std::string() : logfile::newFileHeader(shortDate(now));
@@ -62,9 +86,9 @@ void frmMain::LogItToDisk() {
 }
 
 void frmMain::LogStopOnExit() {
+    if (mLogFolder.isEmpty()) return;
     const QDateTime now = services_.clock.now();
-    const std::string path = logPathFor(now);
-    appendToFile(path, logfile::exitStopLine(shortTime(now)));
+    appendToFile(logPathFor(now), logfile::exitStopLine(logTime(now)));
 }
 
 }  // namespace tidemark

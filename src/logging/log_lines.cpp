@@ -29,8 +29,34 @@ std::string filePath(std::string_view logFolder, const CalendarDate& date) {
     return path + fileName(date);
 }
 
-std::string loggingTitle(const CalendarDate& date) {
-    return "Marlo-TIDEMARK - Logging: ..\\Log\\" + fileName(date);
+std::string loggingTitle(std::string_view logFilePath) {
+    return "Marlo-TIDEMARK - Logging: " + std::string(logFilePath);
+}
+
+std::string timeFormatWithSeconds(std::string_view format) {
+    constexpr auto none = std::string_view::npos;
+    std::size_t hoursEnd = none, minutesStart = none, minutesEnd = none;
+    bool quoted = false;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        const char c = format[i];
+        if (c == '\'') quoted = !quoted;
+        if (quoted || c == '\'') continue;
+        if (c == 's') return std::string(format);
+        if (c == 'h' || c == 'H') hoursEnd = i + 1;
+        if (c == 'm') {
+            if (minutesEnd != i) minutesStart = i;
+            minutesEnd = i + 1;
+        }
+    }
+    if (minutesEnd == none) return std::string(format) + ":ss";
+    std::string separator = ":";
+    if (hoursEnd != none && hoursEnd < minutesStart) {
+        const std::string_view between = format.substr(hoursEnd, minutesStart - hoursEnd);
+        if (between.find_first_of("'hHmsaApP") == none) separator = between;
+    }
+    std::string result(format);
+    result.insert(minutesEnd, separator + "ss");
+    return result;
 }
 
 std::string titleLine(std::string_view shortDate) {

@@ -23,8 +23,15 @@ std::string fileName(const CalendarDate& date);
 // (a folder at the file-system root already ends in one).
 std::string filePath(std::string_view logFolder, const CalendarDate& date);
 
-// The window title while logging.
-std::string loggingTitle(const CalendarDate& date);
+// The window title while logging, naming the log file as the user finds it.
+std::string loggingTitle(std::string_view logFilePath);
+
+// A time format (Qt's letters: h/H hours, m minutes, s seconds, quoted
+// literals) that shows seconds: the user's short format where it has them,
+// else with seconds added after the minutes, joined as hours and minutes are
+// ("HH:mm" -> "HH:mm:ss", "h.mm AP" -> "h.mm.ss AP"). Log times keep their
+// seconds in every locale.
+std::string timeFormatWithSeconds(std::string_view format);
 
 // The block written when logging is switched on: the title line for a new
 // file, else a blank line (which also ends an exit stop line); then the

@@ -9,7 +9,7 @@ namespace tidemark {
 // dialog makes the chosen folder current, so the next dialog opens there.
 // The results are left in `state`: SaveFileChosen is false after a cancel or
 // a refused overwrite, and then the other two keep their values.
-void ShowSaveDialog(Dialogs& dialogs, SaveDialogResult& state);
+void ShowSaveDialog(Dialogs& dialogs, QWidget* owner, SaveDialogResult& state);
 
 // Takes the file name out of state.SaveFileName for the next dialog.
 void SplitSavePath(SaveDialogResult& state);

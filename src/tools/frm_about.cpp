@@ -123,7 +123,7 @@ void frmAbout::OpenURL(QString& URLs) {
 void frmAbout::StartSysInfo() {
     const QString program = findSystemInfoProgram(shell_);
     if (!program.isEmpty() && shell_.startDetached(program, {})) return;
-    dialogs_.plain(kProductTitle, "System Information Is Unavailable At This Time");
+    dialogs_.plain(this, kProductTitle, "System Information Is Unavailable At This Time");
 }
 
 }  // namespace tidemark

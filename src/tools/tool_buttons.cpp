@@ -13,11 +13,11 @@ void frmMain::Command2_Click() { services_.shell.open(services_.webAddress); }
 
 void frmMain::CmdHelp_Click(int index) {
     if (index == 0) {
-        frmAbout about(services_.shell, services_.dialogs, services_.webAddress);
+        frmAbout about(services_.shell, services_.dialogs, services_.webAddress, this);
         services_.dialogs.runModal(about);
         return;
     }
-    services_.dialogs.information("Help", helpText(services_.webAddress));
+    services_.dialogs.information(this, "Help", helpText(services_.webAddress));
 }
 
 }  // namespace tidemark

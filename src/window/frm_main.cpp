@@ -48,12 +48,13 @@ frmMain::frmMain(WindowServices services, QWidget* parent)
 frmMain::~frmMain() = default;
 
 bool frmMain::Form_Load() {
-    mLogFolder = ensureLogFolder(services_.programFolder, services_.userDataFolder);
+    if (const FolderResult folder = ensureLogFolder(services_.programFolder, services_.userDataFolder); folder.ok())
+        mLogFolder = folder.path;
     mSavedCaption = windowTitle();
     ScaleLabelValues = makeScaleLabelValues();
     fillLists();
     if (services_.instanceLock.anotherInstanceRunning()) {
-        services_.dialogs.information("TIDEMARK", "Only one copy of this program can be used.");
+        services_.dialogs.information(nullptr, "TIDEMARK", "Only one copy of this program can be used.");
         return false;
     }
     QCoreApplication::processEvents();
@@ -116,6 +117,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::Form_Unload() {
+    if (mUnloaded) return;
+    mUnloaded = true;
     tmrUpdate->stop();
     if (chkLogTodisk->isChecked()) LogStopOnExit();
     services_.instanceLock.release();
@@ -153,6 +156,7 @@ void frmMain::setHistoryCapacity() {
 void frmMain::tmrUpdate_Timer() {
     tmrUpdate->stop();
     QCoreApplication::processEvents();
+    if (mUnloaded) return;  // the window was closed in the event pass
     const std::int16_t cpu = sampleProcessorFigure();
     GetMemoryInfo();
     const std::int32_t totalKB = bytesToKilobytes(mMemStatus.totalPhys);

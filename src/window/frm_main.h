@@ -95,6 +95,8 @@ private:
     double graphInnerHeight() const;
     void setHistoryCapacity();
     std::string logPathFor(const QDateTime& now) const;
+    bool logFolderReady();
+    void reportLogFailure(const QString& text);
     bool appendToLog(const std::string& path, const std::string& bytes);
     void saveGraph();
     QString writeBitmap(const QString& path) const;
@@ -112,6 +114,7 @@ private:
     std::unique_ptr<CPULoad> mSampler;
     std::int32_t mCPUCount = 0;
     bool mLoaded = false;
+    bool mUnloaded = false;  // Form_Unload has run: nothing more is written or started
     bool mPaused = false;  // the user's pause; a tick never restarts a paused timer
     QString mSavedCaption;
     QString mLogFolder;

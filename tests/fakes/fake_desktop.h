@@ -34,20 +34,26 @@ struct FakeShell : Shell {
 
 struct FakeDialogs : Dialogs {
     QStringList shown;  // "title|text"
-    void information(const QString& title, const QString& text) override { shown << title + "|" + text; }
-    void exclamation(const QString& title, const QString& text) override { shown << title + "|" + text; }
-    void plain(const QString& title, const QString& text) override { shown << title + "|" + text; }
+    QList<QWidget*> owners;  // the owner of each message and save dialog, in turn
+    void information(QWidget* owner, const QString& title, const QString& text) override { record(owner, title, text); }
+    void exclamation(QWidget* owner, const QString& title, const QString& text) override { record(owner, title, text); }
+    void plain(QWidget* owner, const QString& title, const QString& text) override { record(owner, title, text); }
+    void record(QWidget* owner, const QString& title, const QString& text) {
+        owners << owner;
+        shown << title + "|" + text;
+    }
     QStringList modalDialogs;  // object names of the dialogs shown
     void runModal(QDialog& dialog) override { modalDialogs << dialog.objectName(); }
     QList<std::optional<QString>> saveAnswers;  // the dialog's answers, in turn
     QList<bool> questionAnswers;
     QStringList saveRequests;                    // "title|initial path|filters"
-    bool question(const QString& title, const QString& text) override {
-        shown << title + "|" + text;
+    bool question(QWidget* owner, const QString& title, const QString& text) override {
+        record(owner, title, text);
         return questionAnswers.isEmpty() ? false : questionAnswers.takeFirst();
     }
-    std::optional<QString> saveFileName(const QString& title, const QString& initialPath,
+    std::optional<QString> saveFileName(QWidget* owner, const QString& title, const QString& initialPath,
                                         const QStringList& filters) override {
+        owners << owner;
         saveRequests << title + "|" + initialPath + "|" + filters.join(";;");
         return saveAnswers.isEmpty() ? std::nullopt : saveAnswers.takeFirst();
     }

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QTimer>
 #include <QToolButton>
+#include <cstring>
+
+#include "support/file_system_limits.h"
 
 #include "window/widgets.h"
 #include "window/window_fixture.h"
@@ -55,6 +58,31 @@ TEST_F(Commands, RefusedOverwriteWritesNothing) {
     EXPECT_EQ(existing.readAll(), "mine");
     window->CmdOptions_Click(0);
     EXPECT_EQ(offeredName(1), inFolder("Tidemark0.bmp")) << "the counter did not move";
+}
+
+TEST_F(Commands, HiddenFileIsNotReplacedWithoutAsking) {
+    QFile existing(inFolder(".keep.bmp"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.write("mine");
+    existing.close();
+    dialogs.saveAnswers = {inFolder(".keep.bmp")};
+    dialogs.questionAnswers = {false};
+    window->CmdOptions_Click(0);
+    EXPECT_EQ(dialogs.shown, QStringList{"File already exists|Do you want to overwrite the file?"});
+    ASSERT_TRUE(existing.open(QIODevice::ReadOnly));
+    EXPECT_EQ(existing.readAll(), "mine");
+}
+
+TEST_F(Commands, FullDiskIsReportedWithTheSystemsReason) {
+    dialogs.saveAnswers = {inFolder("graph.bmp")};
+    {
+        FileSizeLimit smallerThanTheBitmap(4096);
+        window->CmdOptions_Click(0);
+    }
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_EQ(dialogs.shown.front(), "TideMark save|The picture could not be saved to " + inFolder("graph.bmp") + ": " +
+                                         QString::fromLocal8Bit(std::strerror(EFBIG)));
+    EXPECT_FALSE(QFile::exists(inFolder("graph.bmp")));
 }
 
 TEST_F(Commands, SavedBitmapHoldsTheGraphsExactColours) {

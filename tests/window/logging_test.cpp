@@ -6,7 +6,13 @@
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QCloseEvent>
+#include <QTimer>
+#include <QCoreApplication>
+#include <cstring>
 #include <gtest/gtest.h>
+
+#include "support/file_system_limits.h"
 
 #include "window/window_fixture.h"
 
@@ -29,7 +35,9 @@ protected:
         QFile f(programDir.path() + "/Log/" + name);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    QByteArray time() const { return QLocale::system().toString(clock.time.time(), QLocale::ShortFormat).toUtf8(); }
+    // Log times keep their seconds whatever the locale's short format says;
+    // this suite also runs under de_DE, whose short format is "HH:mm".
+    QByteArray time() const { return clock.time.time().toString("HH:mm:ss").toUtf8(); }
     QByteArray date() const { return QLocale::system().toString(clock.time.date(), QLocale::ShortFormat).toUtf8(); }
 
     QToolButton* logBox = nullptr;
@@ -38,7 +46,7 @@ protected:
 
 TEST_F(Logging, StartReadingsStopRestartAndExit) {
     logBox->click();
-    EXPECT_EQ(window->windowTitle(), "Marlo-TIDEMARK - Logging: ..\\Log\\TideMark12-05-26.xls");
+    EXPECT_EQ(window->windowTitle().toStdString(), ("Marlo-TIDEMARK - Logging: " + programDir.path() + "/Log/TideMark12-05-26.xls").toStdString());
     EXPECT_FALSE(openButton->isEnabled());
     window->tmrUpdate_Timer();
     const QByteArray cpu = window->findChild<QLabel*>("Label3")->text().section(' ', 0, 0).toUtf8();
@@ -62,7 +70,7 @@ TEST_F(Logging, ReadingAfterMidnightOpensTheNewDaysFileWithItsHeads) {
     window->tmrUpdate_Timer();
     EXPECT_TRUE(file("TideMark12-06-26.xls").startsWith("Marlo-TIDEMARK Log Date" + date() + "\r\nCPU\tRAM\r\n"));
     EXPECT_TRUE(file("TideMark12-06-26.xls").endsWith("\t61\r\n"));
-    EXPECT_EQ(window->windowTitle(), "Marlo-TIDEMARK - Logging: ..\\Log\\TideMark12-05-26.xls");
+    EXPECT_EQ(window->windowTitle().toStdString(), ("Marlo-TIDEMARK - Logging: " + programDir.path() + "/Log/TideMark12-05-26.xls").toStdString());
 }
 
 TEST_F(Logging, MissingFolderIsMadeAgain) {
@@ -103,6 +111,68 @@ TEST_F(Logging, FailureDuringLoggingStopsItOnceAndKeepsEarlierLines) {
     EXPECT_FALSE(logBox->isChecked());
     EXPECT_TRUE(openButton->isEnabled());
     EXPECT_EQ(file("TideMark12-05-26.xls"), written);
+}
+
+}  // namespace
+}  // namespace tidemark
+
+namespace tidemark {
+namespace {
+
+TEST_F(Logging, CloseHandledDuringATickEndsTheLogWithTheExitStopLine) {
+    logBox->click();
+    window->tmrUpdate_Timer();
+    QCoreApplication::postEvent(window.get(), new QCloseEvent);  // the user closes the window meanwhile
+    window->tmrUpdate_Timer();
+    EXPECT_TRUE(file("TideMark12-05-26.xls").endsWith("\r\nStop>" + time() + "\t")) << "nothing after the exit stop line";
+    EXPECT_FALSE(window->updateTimer().isActive());
+}
+
+TEST_F(Logging, ReadOnlyLogIsReportedWithItsReasonNotAsInUse) {
+    logBox->click();
+    const QByteArray written = file("TideMark12-05-26.xls");
+    {
+        ReadOnlyFolder readOnly((programDir.path() + "/Log").toStdString());
+        window->tmrUpdate_Timer();
+    }
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_TRUE(dialogs.shown.front().startsWith("TideMark save log|The log file " + programDir.path() +
+                                                 "/Log/TideMark12-05-26.xls could not be written: "))
+        << dialogs.shown.front().toStdString();
+    EXPECT_FALSE(logBox->isChecked());
+    EXPECT_EQ(file("TideMark12-05-26.xls"), written);
+}
+
+// Log folders that cannot be made where the program stands.
+class LogFolders : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        QFile blocker(programDir.path() + "/installed");
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        programFolder = blocker.fileName();  // a file: no "Log" can be made under it
+    }
+    void clickLogData() { control<QToolButton>("chkLogTodisk")->click(); }
+};
+
+TEST_F(LogFolders, TitleNamesTheFileWhereItReallyIs) {
+    started();
+    clickLogData();
+    EXPECT_EQ(window->windowTitle(), "Marlo-TIDEMARK - Logging: " + userFolder + "/Log/TideMark12-05-26.xls");
+    EXPECT_TRUE(QFile::exists(userFolder + "/Log/TideMark12-05-26.xls"));
+}
+
+TEST_F(LogFolders, NoUsableFolderWritesNothingAndSaysWhy) {
+    userFolder = programFolder + "/user";
+    started();
+    const QString caption = window->windowTitle();
+    clickLogData();
+    EXPECT_FALSE(QFile::exists("/TideMark12-05-26.xls")) << "never the root folder";
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_EQ(dialogs.shown.front(), "TideMark save log|The log folder " + userFolder +
+                                         "/Log could not be made: " + QString::fromLocal8Bit(std::strerror(ENOTDIR)));
+    EXPECT_FALSE(control<QToolButton>("chkLogTodisk")->isChecked());
+    EXPECT_EQ(window->windowTitle(), caption);
 }
 
 }  // namespace

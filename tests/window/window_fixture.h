@@ -10,6 +10,9 @@
 #include "measurement/perf_data_writer.h"
 #include "window/frm_main.h"
 
+// Failures show texts, not their UTF-16 bytes.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace tidemark::testing {
 
 inline std::vector<std::byte> processorData(int second, std::vector<std::int64_t> idle) {
@@ -23,8 +26,7 @@ protected:
 
     frmMain& make() {
         window = std::make_unique<frmMain>(WindowServices{samplerOs, machine, shell, dialogs, settings, lock, clock,
-                                                          programDir.path(), programDir.path() + "/user",
-                                                          "https://tidemark.example.org/"});
+                                                          programFolder, userFolder, "https://tidemark.example.org/"});
         window->setEndProcess([] {});
         return *window;
     }
@@ -48,6 +50,8 @@ protected:
     FakeInstanceLock lock;
     FakeClock clock;
     QTemporaryDir programDir;
+    QString programFolder = programDir.path();
+    QString userFolder = programDir.path() + "/user";
     std::unique_ptr<frmMain> window;
 };
 

@@ -4,18 +4,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace tidemark {
-namespace {
-
-bool isWritableFolder(const QString& path) {
-    const QFileInfo info(path);
-    return info.isDir() && info.isWritable();
-}
-
-bool makeWritableFolder(const QString& path) { return QDir().mkpath(path) && isWritableFolder(path); }
-
-}  // namespace
 
 QString programFolder() { return QCoreApplication::applicationDirPath(); }
 
@@ -23,12 +17,28 @@ QString userDataFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/MarloFenwick/TideMark";
 }
 
-QString ensureLogFolder(const QString& programFolder, const QString& userDataFolder) {
-    const QString beside = QDir(programFolder).filePath("Log");
-    if (makeWritableFolder(beside)) return beside;
-    const QString perUser = QDir(userDataFolder).filePath("Log");
-    if (makeWritableFolder(perUser)) return perUser;
-    return {};
+FolderResult makeFolder(const QString& path) {
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(path.toStdString()), error);
+    if (error) return {path, QString::fromStdString(error.message())};
+    if (!QFileInfo(path).isDir()) return {path, QString::fromLocal8Bit(std::strerror(ENOTDIR))};
+    return {path, {}};
+}
+
+namespace {
+
+FolderResult makeWritableFolder(const QString& path) {
+    const FolderResult made = makeFolder(path);
+    if (made.ok() && !QFileInfo(path).isWritable()) return {path, QString::fromLocal8Bit(std::strerror(EACCES))};
+    return made;
+}
+
+}  // namespace
+
+FolderResult ensureLogFolder(const QString& programFolder, const QString& userDataFolder) {
+    const FolderResult beside = makeWritableFolder(QDir(programFolder).filePath("Log"));
+    if (beside.ok()) return beside;
+    return makeWritableFolder(QDir(userDataFolder).filePath("Log"));
 }
 
 }  // namespace tidemark

@@ -27,26 +27,31 @@ public:
 };
 
 class MessageBoxDialogs final : public Dialogs {
+    static int show(QWidget* owner, QMessageBox::Icon icon, const QString& title, const QString& text,
+                    QMessageBox::StandardButtons buttons) {
+        QMessageBox box(icon, title, text, buttons, owner);
+        return box.exec();
+    }
+
 public:
-    void information(const QString& title, const QString& text) override {
-        QMessageBox::information(nullptr, title, text, QMessageBox::Ok);
+    void information(QWidget* owner, const QString& title, const QString& text) override {
+        show(owner, QMessageBox::Information, title, text, QMessageBox::Ok);
     }
-    void exclamation(const QString& title, const QString& text) override {
-        QMessageBox::warning(nullptr, title, text, QMessageBox::Ok);
+    void exclamation(QWidget* owner, const QString& title, const QString& text) override {
+        show(owner, QMessageBox::Warning, title, text, QMessageBox::Ok);
     }
-    void plain(const QString& title, const QString& text) override {
-        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
-        box.exec();
+    void plain(QWidget* owner, const QString& title, const QString& text) override {
+        show(owner, QMessageBox::NoIcon, title, text, QMessageBox::Ok);
     }
     void runModal(QDialog& dialog) override { dialog.exec(); }
-    bool question(const QString& title, const QString& text) override {
-        QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Yes | QMessageBox::No);
-        return box.exec() == QMessageBox::Yes;
+    bool question(QWidget* owner, const QString& title, const QString& text) override {
+        return show(owner, QMessageBox::Information, title, text, QMessageBox::Yes | QMessageBox::No) ==
+               QMessageBox::Yes;
     }
-    std::optional<QString> saveFileName(const QString& title, const QString& initialPath,
+    std::optional<QString> saveFileName(QWidget* owner, const QString& title, const QString& initialPath,
                                         const QStringList& filters) override {
         QString selected = filters.value(0);
-        const QString chosen = QFileDialog::getSaveFileName(nullptr, title, initialPath, filters.join(";;"), &selected,
+        const QString chosen = QFileDialog::getSaveFileName(owner, title, initialPath, filters.join(";;"), &selected,
                                                             QFileDialog::DontConfirmOverwrite);
         if (chosen.isEmpty()) return std::nullopt;
         return chosen;

@@ -21,21 +21,23 @@ public:
     virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
 };
 
-// Modal message boxes.
+// Modal message boxes. Each belongs to the window that opens it (`owner`),
+// so the window manager keeps it above that window, even one kept on top;
+// a null owner only before any window is shown.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    virtual void information(const QString& title, const QString& text) = 0;
-    virtual void exclamation(const QString& title, const QString& text) = 0;
+    virtual void information(QWidget* owner, const QString& title, const QString& text) = 0;
+    virtual void exclamation(QWidget* owner, const QString& title, const QString& text) = 0;
     // A message without an icon.
-    virtual void plain(const QString& title, const QString& text) = 0;
-    // Shows a dialog modally and returns when it is closed.
+    virtual void plain(QWidget* owner, const QString& title, const QString& text) = 0;
+    // Shows a dialog modally and returns when it is closed; its parent owns it.
     virtual void runModal(QDialog& dialog) = 0;
     // Yes or No, with the information icon; true for Yes.
-    virtual bool question(const QString& title, const QString& text) = 0;
+    virtual bool question(QWidget* owner, const QString& title, const QString& text) = 0;
     // The toolkit's save dialog, offering `initialPath` with these filters (the
     // first selected) and asking nothing about existing files. Nothing on cancel.
-    virtual std::optional<QString> saveFileName(const QString& title, const QString& initialPath,
+    virtual std::optional<QString> saveFileName(QWidget* owner, const QString& title, const QString& initialPath,
                                                 const QStringList& filters) = 0;
 };
 
