@@ -14,7 +14,13 @@ target_link_libraries(tidemark_graph PUBLIC tidemark_measurement)
 # The toolkit side of the platform layer: shell, dialogs, settings, instance lock, folders.
 add_library(tidemark_platform_qt STATIC
   platform/qt/desktop_services.cpp
-  platform/qt/app_folders.cpp)
+  platform/qt/app_folders.cpp
+  platform/qt/display_guard.cpp)
+if(WIN32)
+  target_sources(tidemark_platform_qt PRIVATE platform/qt/quit_signals_windows.cpp)
+else()
+  target_sources(tidemark_platform_qt PRIVATE platform/qt/quit_signals_posix.cpp)
+endif()
 target_link_libraries(tidemark_platform_qt PUBLIC tidemark_platform_api Qt6::Widgets)
 
 add_library(tidemark_window STATIC
@@ -41,7 +47,11 @@ else()
 endif()
 target_link_libraries(tidemark_window PUBLIC tidemark_graph tidemark_logging tidemark_platform_qt Qt6::Widgets)
 
+# The program around the window; the test children link it too.
+add_library(tidemark_app STATIC app/program.cpp)
+target_compile_definitions(tidemark_app PRIVATE TIDEMARK_WEB_ADDRESS="${TIDEMARK_WEB_ADDRESS}")
+target_link_libraries(tidemark_app PUBLIC tidemark_window tidemark_platform_os)
+
 add_executable(tidemark app/main.cpp)
-target_compile_definitions(tidemark PRIVATE TIDEMARK_WEB_ADDRESS="${TIDEMARK_WEB_ADDRESS}")
-target_link_libraries(tidemark PRIVATE tidemark_window tidemark_platform_os)
+target_link_libraries(tidemark PRIVATE tidemark_app)
 set_target_properties(tidemark PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

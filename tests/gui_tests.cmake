@@ -14,3 +14,11 @@ list(REMOVE_ITEM GERMAN_TEST_ENV LC_ALL=C.UTF-8 LANG=C.UTF-8)
 list(APPEND GERMAN_TEST_ENV LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8)
 add_test(NAME Logging.InAGermanLocale COMMAND window_tests --gtest_filter=Logging.*)
 set_tests_properties(Logging.InAGermanLocale PROPERTIES ENVIRONMENT "${GERMAN_TEST_ENV}" TIMEOUT 60)
+
+# The program as a process: started without a display, ended by signals.
+add_executable(signal_child app/signal_child.cpp)
+target_link_libraries(signal_child PRIVATE tidemark_app)
+tidemark_add_tests(program_tests SOURCES app/program_test.cpp LIBS Qt6::Core)
+target_compile_definitions(program_tests PRIVATE TIDEMARK_PROGRAM="$<TARGET_FILE:tidemark>"
+                                                 SIGNAL_CHILD="$<TARGET_FILE:signal_child>")
+add_dependencies(program_tests tidemark signal_child)

@@ -89,10 +89,13 @@ void frmMain::openLogFolder() {
     if (!CmdOptions[3]->isEnabled()) return;
     const QString folder = mLogFolder.isEmpty() ? QDir(services_.programFolder).filePath("Log") : mLogFolder;
     if (services_.shell.open(folder)) return;
+    QStringList tried{"the desktop's file browser"};
     for (const char* manager : kFileManagers) {
         const QString program = services_.shell.findProgram(manager);
         if (!program.isEmpty() && services_.shell.startDetached(program, {folder})) return;
+        tried << manager;
     }
+    sayNothingStarted(QString("The log folder %1 could not be opened").arg(QDir::toNativeSeparators(folder)), tried);
 }
 
 }  // namespace tidemark

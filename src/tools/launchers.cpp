@@ -17,16 +17,20 @@ int startTool(Shell& shell, const Tool& tool) {
     return shell.startDetached(path, tool.arguments) ? kStarted : kCouldNotStart;
 }
 
-void startWithFallback(Shell& shell, const Tool& first, const Tool& fallback) {
-    if (startTool(shell, first) < 10) startTool(shell, fallback);
+LaunchResult startWithFallback(Shell& shell, const Tool& first, const Tool& fallback) {
+    const int answer = startTool(shell, first);
+    if (answer >= 10) return {answer == kStarted, {first.program}};
+    return {startTool(shell, fallback) == kStarted, {first.program, fallback.program}};
 }
 
-void startServicesTool(Shell& shell) {
-    startWithFallback(shell, {"systemadm", {}},
-                      {"x-terminal-emulator", {"-e", "systemctl", "list-units", "--type=service"}});
+LaunchResult startServicesTool(Shell& shell) {
+    return startWithFallback(shell, {"systemadm", {}},
+                             {"x-terminal-emulator", {"-e", "systemctl", "list-units", "--type=service"}});
 }
 
-void startSystemInfoTool(Shell& shell) { startWithFallback(shell, {"hardinfo", {}}, {"kinfocenter", {}}); }
+LaunchResult startSystemInfoTool(Shell& shell) {
+    return startWithFallback(shell, {"hardinfo", {}}, {"kinfocenter", {}});
+}
 
 QString helpText(const QString& webAddress) {
     const QStringList lines = {

@@ -16,14 +16,20 @@ struct Tool {
 // found but would not start; 42 it started.
 int startTool(Shell& shell, const Tool& tool);
 
+// What a launch did: whether a program started, and which were tried.
+struct LaunchResult {
+    bool started = false;
+    QStringList tried;
+};
+
 // Starts `first`; only when it was not found (an answer below 10) starts
-// `fallback`, whose answer is not examined.
-void startWithFallback(Shell& shell, const Tool& first, const Tool& fallback);
+// `fallback`.
+LaunchResult startWithFallback(Shell& shell, const Tool& first, const Tool& fallback);
 
 // "Services": a service manager, else a terminal listing the services.
-void startServicesTool(Shell& shell);
+LaunchResult startServicesTool(Shell& shell);
 // "System Info": a system-information tool, else another one.
-void startSystemInfoTool(Shell& shell);
+LaunchResult startSystemInfoTool(Shell& shell);
 
 // The help box's eighteen lines joined by CR LF, with none after the last.
 QString helpText(const QString& webAddress);

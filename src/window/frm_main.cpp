@@ -106,7 +106,9 @@ void frmMain::countStart() {
     const QString stored = services_.settings.read("MarloFenwick", "TideMark", "Tel", "1");
     const auto n = roundToInt32(leadingNumber(stored.toStdString()));
     if (!n) return;  // a counter beyond the 32-bit range: the step fails and is skipped
-    if (*n % 20 == 18) Command2_Click();
+    // The page opens as the web button opens it, but a start-up nobody asked
+    // for does not complain when there is no browser.
+    if (*n % 20 == 18) services_.shell.open(services_.webAddress);
     if (*n == std::numeric_limits<std::int32_t>::max()) return;
     services_.settings.write("MarloFenwick", "TideMark", "Tel", QString::fromStdString(decimalText(*n + 1)));
 }
@@ -118,11 +120,16 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::Form_Unload() {
     if (mUnloaded) return;
-    mUnloaded = true;
     tmrUpdate->stop();
+    finishRun();
+    endProcess_();
+}
+
+void frmMain::finishRun() {
+    if (mUnloaded) return;
+    mUnloaded = true;
     if (chkLogTodisk->isChecked()) LogStopOnExit();
     services_.instanceLock.release();
-    endProcess_();
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {

@@ -37,6 +37,10 @@ public:
     // must end at once (another instance runs).
     bool Form_Load();
     void Form_Unload();
+    // Writes the exit stop line when logging is on and gives up the instance
+    // claim, once: on a close, or when the process ends without one (the
+    // display connection broke).
+    void finishRun();
     void Form_Resize();
     void tmrUpdate_Timer();
     void DrawLabels();
@@ -103,6 +107,7 @@ private:
     void clearGraph();
     void togglePause();
     void openLogFolder();
+    void sayNothingStarted(const QString& what, const QStringList& tried);
     void applyReadout(ReadoutChange change, float X, float Y);
     void setRefreshInterval(const QString& text);
     void switchLoggingOff();

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
+#include <QToolButton>
 #include <QWindow>
 #include <QAbstractItemView>
 #include <QTest>
@@ -129,6 +130,31 @@ TEST_F(Options, HelpAndAboutButtons) {
     shell.onPath = {"kinfocenter"};
     window->Command3_Click();
     EXPECT_EQ(shell.started, QStringList{"/usr/bin/kinfocenter"}) << "System Info falls back";
+}
+
+}  // namespace
+}  // namespace tidemark
+
+namespace tidemark {
+namespace {
+
+TEST_F(Options, ButtonsThatStartNothingSayWhatTheyTried) {
+    shell.defaultHandlerWorks = false;
+    for (const char* button : {"Command1", "Command3", "Command2", "CmdOptions(3)"})
+        control<QToolButton>(button)->click();
+    const QString folder = programDir.path() + "/Log";
+    EXPECT_EQ(dialogs.shown,
+              (QStringList{"TideMark|No services tool could be started (tried systemadm, x-terminal-emulator).",
+                           "TideMark|No system information tool could be started (tried hardinfo, kinfocenter).",
+                           "TideMark|The web page https://tidemark.example.org/ could not be opened (tried the "
+                           "desktop's web browser).",
+                           "TideMark|The log folder " + folder + " could not be opened (tried the desktop's file "
+                           "browser, xdg-open, nautilus, dolphin, thunar, nemo, caja, pcmanfm)."}));
+    EXPECT_EQ(dialogs.owners, (QList<QWidget*>(4, window.get())));
+    dialogs.shown.clear();
+    shell.onPath = {"kinfocenter"};
+    control<QToolButton>("Command3")->click();
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << "the fallback started";
 }
 
 }  // namespace

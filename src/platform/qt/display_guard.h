@@ -1,0 +1,17 @@
+#pragma once
+// Wraps the toolkit's start, which connects to the display.
+namespace tidemark {
+
+// While it lives, the toolkit's messages are held back. When the toolkit
+// gives up because no display can be opened, the program prints one line
+// saying so and exits with status 1, instead of aborting with the toolkit's
+// advice to reinstall. Otherwise the held messages are passed on at the end.
+class DisplayGuard {
+public:
+    DisplayGuard();
+    ~DisplayGuard();
+    DisplayGuard(const DisplayGuard&) = delete;
+    DisplayGuard& operator=(const DisplayGuard&) = delete;
+};
+
+}  // namespace tidemark
