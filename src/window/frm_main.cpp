@@ -1,6 +1,7 @@
 #include "window/frm_main.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -139,6 +140,15 @@ void frmMain::resizeEvent(QResizeEvent* event) {
     Picture2->setGeometry(0, height() - twipsToPixels(kPicture2HeightTwips), width(),
                           twipsToPixels(kPicture2HeightTwips));
     Form_Resize();
+}
+
+// Restoring from minimised brings no resize when the size is unchanged, but
+// the window is laid out and ticked as on any other size change.
+void frmMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if ((change->oldState() & Qt::WindowMinimized) && !isMinimized()) Form_Resize();
 }
 
 void frmMain::Form_Resize() {

@@ -20,9 +20,10 @@ namespace {
 constexpr QColor kCaptionBlue(0, 0, 255);
 constexpr QColor kValueBlue(0, 0, 192);
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QFont& font,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
-    auto* label = new QLabel(caption, parent);
+template <typename Label = QLabel>
+Label* makeLabel(QWidget* parent, const char* name, const QString& caption, const QFont& font,
+                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+    auto* label = new Label(caption, parent);
     label->setObjectName(name);
     label->setFont(font);
     label->setAlignment(alignment);
@@ -60,8 +61,7 @@ void frmMain::createControls() {
     icon.addFile(":/icons/tidemark32.png", QSize(32, 32));
     setWindowIcon(icon);
     resize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
-    setMinimumSize(twipsToPixels(kMinOuterWidthTwips - kFrameWidthTwips),
-                   twipsToPixels(kMinOuterHeightTwips - kFrameHeightTwips));
+    setMinimumSize(twipsToPixels(kMinClientWidthTwips), twipsToPixels(kMinClientHeightTwips));
 
     picnofocus = new QWidget(this);
     picnofocus->setObjectName("picnofocus");
@@ -185,12 +185,12 @@ void frmMain::createMeterPanel() {
     const QFont smallBold = designFont("Arial", 6.75, true);
     Label11 = makeLabel(FrmVU, "Label11", "Total Memory:", smallBold, Qt::AlignRight | Qt::AlignTop);
     placeTwips(Label11, {70, 180, 975, 195});
-    Label8 = makeLabel(FrmVU, "Label8", {}, small);
+    Label8 = makeLabel<FittingLabel>(FrmVU, "Label8", {}, small);
     setTextColor(Label8, kValueBlue);
     placeTwips(Label8, {1080, 180, 555, 195});
     Label12 = makeLabel(FrmVU, "Label12", "Free Memory:", smallBold, Qt::AlignRight | Qt::AlignTop);
     placeTwips(Label12, {140, 350, 915, 195});
-    Label10 = makeLabel(FrmVU, "Label10", {}, small);
+    Label10 = makeLabel<FittingLabel>(FrmVU, "Label10", {}, small);
     setTextColor(Label10, kValueBlue);
     placeTwips(Label10, {1080, 350, 555, 195});
     Label7 = makeLabel(FrmVU, "Label7", "CPU clock:", smallBold, Qt::AlignRight | Qt::AlignTop);
@@ -228,6 +228,9 @@ void frmMain::createGraphFrame() {
     QPalette yellow = txtValue->palette();
     yellow.setColor(QPalette::Base, QColor(255, 255, 192));
     txtValue->setPalette(yellow);
+    txtValue->setReadOnly(true);
+    txtValue->setFocusPolicy(Qt::NoFocus);
+    txtValue->setTextMargins(0, 0, 0, 0);
     placeTwips(txtValue, {0, 0, 315, 180});
     txtValue->hide();
 

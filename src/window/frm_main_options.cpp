@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 
 #include "graph/readout.h"
 #include "window/frm_main.h"
@@ -12,6 +13,12 @@
 #include "window/widgets.h"
 
 namespace tidemark {
+namespace {
+
+constexpr int kReadoutWidthTwips = 315;
+constexpr int kLineEditMargins = 2 * 2 + 2;  // the line edit's own text margins and its cursor
+
+}  // namespace
 
 void frmMain::ChkOnTop_Click() { SetWindowOnTop(ChkOnTop->isChecked()); }
 
@@ -49,6 +56,10 @@ void frmMain::applyReadout(ReadoutChange change, float X, float Y) {
     const auto& canvas = Graph->canvas();
     const Readout readout = readoutAt(X, Y, static_cast<float>(canvas.width()), static_cast<float>(canvas.height()));
     txtValue->setText(QString::fromStdString(readout.text));
+    // The designed 21 pixels do not hold "100%" in the designed font: the box
+    // widens to its text, never narrower than designed.
+    const int textWidth = txtValue->fontMetrics().horizontalAdvance(txtValue->text()) + kLineEditMargins;
+    txtValue->resize(std::max(twipsToPixels(kReadoutWidthTwips), textWidth), txtValue->height());
     // The box lives in the graph's inner area, inside its border.
     const QPoint inner = Graph->contentsRect().topLeft();
     txtValue->move(inner.x() + qRound(readout.x), inner.y() + qRound(readout.y));

@@ -30,10 +30,11 @@ constexpr int kPicture2HeightTwips = 1215;  // the bottom strip, docked
 // The layout for the window's outer width W and height H in twips.
 StretchLayout relayout(int W, int H, const StretchLayout& current);
 
-// The smallest outer size for which every stretched control keeps a graph at
-// least 10 pixels each way, so that its scale has a spacing.
-constexpr int kMinOuterWidthTwips = 2690 + 10 * 15 + 4 * 15;
-constexpr int kMinOuterHeightTwips = 2235 + 10 * 15 + 4 * 15;
+// The smallest client area that keeps every control visible and apart: the
+// options row of the bottom strip is fixed (Frame3 ends at 7950) and the
+// meter panel keeps its height above the strip (it ends at 4035).
+constexpr int kMinClientWidthTwips = 120 + 7830;
+constexpr int kMinClientHeightTwips = 30 + 4005 + kPicture2HeightTwips;
 
 int twipsToPixels(int twips);
 

@@ -3,6 +3,7 @@
 // window hands it; none computes anything.
 #include <QFrame>
 #include <QImage>
+#include <QLabel>
 #include <QPixmap>
 #include <array>
 #include <functional>
@@ -22,6 +23,16 @@ protected:
 private:
     QString caption_;
     QColor captionColor_;
+};
+
+// A label that squeezes its text sideways when it is wider than the label,
+// so a long figure shows whole instead of losing its last letters.
+class FittingLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // The history graph's picture: a sunken border around the persistent image,

@@ -216,3 +216,99 @@ TEST_F(MainWindow, ClosingReleasesTheInstanceLockAndStopsTheTimer) {
 
 }  // namespace
 }  // namespace tidemark
+
+namespace tidemark {
+namespace {
+
+TEST_F(MainWindow, MemoryFiguresShowWholeUpToSevenDigits) {
+    struct Row {
+        const char* name;
+        std::int64_t total, available;
+        const char* totalText;
+        const char* freeText;
+    };
+    constexpr std::int64_t MiB = 1024 * 1024;
+    const Row rows[] = {{"24 GB", 24105 * MiB, 12000 * MiB, "24106 Mb", "12001 Mb"},
+                        {"2 TB", 2048 * 1024 * MiB, 1024 * 1024 * MiB, "2097152 Mb", "1048577 Mb"}};
+    started();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        machine.status.totalPhys = row.total;
+        machine.status.availPhys = row.available;
+        window->tmrUpdate_Timer();
+        ASSERT_EQ(text("Label8"), row.totalText);
+        ASSERT_EQ(text("Label10"), row.freeText);
+        for (const char* name : {"Label8", "Label10"}) {
+            SCOPED_TRACE(name);
+            auto* label = control<QLabel>(name);
+            const QImage shot = label->grab().toImage();
+            const QRect ink = inkBounds(shot, label->palette().color(QPalette::Window));
+            EXPECT_LT(ink.right(), shot.width() - 1) << "the text runs into the edge: cut off";
+            EXPECT_GE(ink.width(), label->fontMetrics().horizontalAdvance(label->text()) * 7 / 10);
+        }
+    }
+    EXPECT_FALSE(geometryOf("Label8").intersects(geometryOf("Label11")));
+    EXPECT_TRUE(control("FrmVU")->rect().contains(geometryOf("Label8")));
+}
+
+TEST_F(MainWindow, SmallestWindowKeepsEveryControlVisibleAndApart) {
+    started();
+    window->resize(10, 10);
+    const QRect graph = geometryOf("FrmGraph"), meters = geometryOf("FrmVU"), strip = geometryOf("Picture2");
+    EXPECT_FALSE(graph.intersects(meters));
+    EXPECT_FALSE(graph.intersects(strip));
+    EXPECT_FALSE(meters.intersects(strip)) << "the meters would cover the options";
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        if (!child->isVisibleTo(window.get()) || child->objectName() == "picnofocus" ||
+            child->objectName().startsWith("lblscale") || child->objectName() == "txtValue")
+            continue;
+        SCOPED_TRACE(child->objectName().toStdString());
+        EXPECT_TRUE(window->rect().contains(QRect(child->mapTo(window.get(), QPoint(0, 0)), child->size())));
+    }
+    const int rowSpacing = window->graph().contentsRect().height() / 10;
+    EXPECT_GE(rowSpacing, control("picLabels(0)")->fontMetrics().height()) << "scale numbers run together";
+}
+
+TEST_F(MainWindow, RestoringFromMinimisedLaysOutAndTicks) {
+    started();
+    const std::int16_t count = window->history().HistoryCount;
+    window->showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->history().HistoryCount, count) << "no layout while minimised";
+    window->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->history().HistoryCount, count + 1);
+}
+
+TEST_F(MainWindow, ScaleStripsPrintTheScaleOnBothSidesAtTheLabelRows) {
+    started();
+    ASSERT_EQ(window->graph().contentsRect().height(), 233);
+    const auto* left = window->findChild<ScaleStrip*>("picLabels(0)");
+    const auto* right = window->findChild<ScaleStrip*>("picLabels(1)");
+    const QColor paper = left->palette().color(QPalette::Button);
+    for (int k = 0; k <= 10; ++k) {
+        SCOPED_TRACE(k);
+        const QRect row(0, 23 * k, left->image().width(), 23);  // label k stands k * (233 div 10) pixels down
+        const QRect ink = inkBounds(left->image().copy(row), paper);
+        EXPECT_FALSE(ink.isEmpty());
+        EXPECT_LT(ink.top(), 4) << "the label starts at its row";
+    }
+    EXPECT_EQ(right->image(), left->image()) << "the right strip reads the same";
+}
+
+TEST_F(MainWindow, MeterSegmentsLightAtTheirDesignedRows) {
+    machine.status.totalPhys = 1000 * 1024;
+    machine.status.availPhys = 450 * 1024;  // 55 % in use: segments 0 to 11
+    started();
+    window->tmrUpdate_Timer();
+    const QImage panel = control("Picture1")->grab().toImage();
+    for (int i = 0; i < 20; ++i) {
+        SCOPED_TRACE(i);
+        // The memory bar's segment i: 600 x 135 twips at left 750, top 2940 - 120 i.
+        const QPoint centre((750 + 300) / 15, (2940 - 120 * i + 67) / 15);
+        EXPECT_EQ(panel.pixelColor(centre), i <= 11 ? QColor(255, 255, 0) : QColor(150, 150, 150));
+    }
+}
+
+}  // namespace
+}  // namespace tidemark

@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QWindow>
 #include <QAbstractItemView>
+#include <QPainter>
 #include <QTest>
 
 #include "window/refresh_interval.h"
@@ -155,6 +156,35 @@ TEST_F(Options, ButtonsThatStartNothingSayWhatTheyTried) {
     shell.onPath = {"kinfocenter"};
     control<QToolButton>("Command3")->click();
     EXPECT_TRUE(dialogs.shown.isEmpty()) << "the fallback started";
+}
+
+}  // namespace
+}  // namespace tidemark
+
+namespace tidemark {
+namespace {
+
+TEST_F(Options, ReadOutShowsItsWholeText) {
+    auto* graph = control<GraphView>("Graph");
+    auto* box = control<QLineEdit>("txtValue");
+    const QPoint inner = graph->contentsRect().topLeft();
+    for (const int y : {0, 119}) {  // 100 % and 49 % of a graph 233 pixels high
+        QTest::mousePress(graph, Qt::LeftButton, {}, inner + QPoint(40, y));
+        SCOPED_TRACE(box->text().toStdString());
+        ASSERT_TRUE(box->isVisible());
+        const QColor paper(255, 255, 192);
+        const QRect ink = inkBounds(box->grab().toImage(), paper);
+        QImage reference(200, box->height(), QImage::Format_RGB32);
+        reference.fill(paper);
+        QPainter painter(&reference);
+        painter.setFont(box->font());
+        painter.drawText(reference.rect(), Qt::AlignCenter, box->text());
+        painter.end();
+        EXPECT_GT(ink.left(), 0);
+        EXPECT_LT(ink.right(), box->width() - 1);
+        EXPECT_NEAR(ink.width(), inkBounds(reference, paper).width(), 1) << "nothing of the text is cut off";
+        QTest::mouseRelease(graph, Qt::LeftButton, {}, inner + QPoint(40, y));
+    }
 }
 
 }  // namespace

@@ -20,6 +20,20 @@ inline std::vector<std::byte> processorData(int second, std::vector<std::int64_t
         perf::processorBlock({2026, 12, 0, 6, 12, 0, static_cast<std::uint16_t>(second), 0}, idle));
 }
 
+// The smallest rectangle holding every pixel that differs clearly from the
+// background colour; empty when there is none.
+inline QRect inkBounds(const QImage& image, QColor background) {
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (std::abs(pixel.red() - background.red()) + std::abs(pixel.green() - background.green()) +
+                    std::abs(pixel.blue() - background.blue()) > 96)
+                ink |= QRect(x, y, 1, 1);
+        }
+    return ink;
+}
+
 class WindowFixture : public ::testing::Test {
 protected:
     void SetUp() override { samplerOs.blocks = {processorData(0, {0, 0})}; }
