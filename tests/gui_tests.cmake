@@ -5,7 +5,7 @@ tidemark_add_tests(graph_tests
   LIBS tidemark_graph GTest::gtest_main)
 
 tidemark_add_tests(window_tests
-  SOURCES window/qt_test_main.cpp window/main_window_test.cpp window/instance_lock_test.cpp window/logging_test.cpp window/command_buttons_test.cpp window/options_test.cpp window/dialog_owner_test.cpp tools/tools_test.cpp
+  SOURCES window/qt_test_main.cpp window/main_window_test.cpp window/instance_lock_test.cpp window/logging_test.cpp window/command_buttons_test.cpp window/options_test.cpp window/dialog_owner_test.cpp window/high_dpi_test.cpp tools/tools_test.cpp
   LIBS tidemark_window Qt6::Test)
 
 # The log in a locale whose short time format has no seconds.
@@ -22,3 +22,10 @@ tidemark_add_tests(program_tests SOURCES app/program_test.cpp LIBS Qt6::Core)
 target_compile_definitions(program_tests PRIVATE TIDEMARK_PROGRAM="$<TARGET_FILE:tidemark>"
                                                  SIGNAL_CHILD="$<TARGET_FILE:signal_child>")
 add_dependencies(program_tests tidemark signal_child)
+
+# The graph on screens with two and one and a half device pixels per pixel.
+foreach(factor 2 1.5)
+  add_test(NAME HighDpi.ScaleFactor${factor} COMMAND window_tests --gtest_filter=HighDpi.*)
+  set_tests_properties(HighDpi.ScaleFactor${factor} PROPERTIES
+    ENVIRONMENT "${TIDEMARK_TEST_ENV};QT_SCALE_FACTOR=${factor}" TIMEOUT 60)
+endforeach()

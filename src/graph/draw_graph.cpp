@@ -14,30 +14,56 @@ int toPixel(float coordinate) {
 
 float heightOf(std::int16_t percent, float H) { return H - percent * H / 100.0f; }
 
-void drawGrid(PixelCanvas& canvas, const GraphSettings& settings, float W, float H) {
+// Graph coordinates to device pixels, and the thickness of every line.
+struct DeviceScale {
+    float scale = 1.0f;
+    int thickness = 1;
+    int operator()(float coordinate) const { return toPixel(coordinate * scale); }
+};
+
+void drawGrid(PixelCanvas& canvas, const GraphSettings& settings, float W, float H, const DeviceScale& device) {
     if (settings.ScaleDivision <= 0) return;
     for (int p = 0; p <= 100; p += settings.ScaleDivision)
-        canvas.horizontalLine(0, toPixel(W), toPixel(p * H / 100.0f), settings.GridColor);
+        for (int row = 0; row < device.thickness; ++row)
+            canvas.horizontalLine(0, device(W), device(p * H / 100.0f) + row, settings.GridColor);
+}
+
+void drawLine(PixelCanvas& canvas, int x0, int y0, int x1, int y1, Rgb color, int thickness) {
+    for (int dy = 0; dy < thickness; ++dy)
+        for (int dx = 0; dx < thickness; ++dx) canvas.line(x0 + dx, y0 + dy, x1 + dx, y1 + dy, color);
+}
+
+void drawCurves(PixelCanvas& canvas, const SampleHistory& history, const GraphSettings& settings, float W, float H,
+                const DeviceScale& device) {
+    const auto& cpu = history.CpuHistory;
+    const auto& mem = history.MemHistory;
+    for (int i = 1; i < history.HistoryCount; ++i) {
+        const int newer = device(W - static_cast<float>(i - 1));
+        const int older = device(W - static_cast<float>(i));
+        // The processor segment ends one pixel higher at its older end.
+        drawLine(canvas, newer, device(heightOf(cpu[i - 1], H)), older, device(heightOf(cpu[i], H) - 1.0f),
+                 settings.CpuCurveColor, device.thickness);
+        drawLine(canvas, newer, device(heightOf(mem[i - 1], H)), older, device(heightOf(mem[i], H)),
+                 settings.MemCurveColor, device.thickness);
+    }
+}
+
+void drawOn(PixelCanvas& canvas, const SampleHistory& history, const GraphSettings& settings, float W, float H,
+            const DeviceScale& device) {
+    canvas.fill(settings.BackColor);
+    drawGrid(canvas, settings, W, H, device);
+    drawCurves(canvas, history, settings, W, H, device);
 }
 
 }  // namespace
 
 void drawHistory(PixelCanvas& canvas, const SampleHistory& history, const GraphSettings& settings) {
-    const float W = static_cast<float>(canvas.width());
-    const float H = static_cast<float>(canvas.height());
-    canvas.fill(settings.BackColor);
-    drawGrid(canvas, settings, W, H);
-    const auto& cpu = history.CpuHistory;
-    const auto& mem = history.MemHistory;
-    for (int i = 1; i < history.HistoryCount; ++i) {
-        const int newer = toPixel(W - static_cast<float>(i - 1));
-        const int older = toPixel(W - static_cast<float>(i));
-        // The processor segment ends one pixel higher at its older end.
-        canvas.line(newer, toPixel(heightOf(cpu[i - 1], H)), older, toPixel(heightOf(cpu[i], H) - 1.0f),
-                    settings.CpuCurveColor);
-        canvas.line(newer, toPixel(heightOf(mem[i - 1], H)), older, toPixel(heightOf(mem[i], H)),
-                    settings.MemCurveColor);
-    }
+    drawOn(canvas, history, settings, static_cast<float>(canvas.width()), static_cast<float>(canvas.height()), {});
+}
+
+void drawHistoryScaled(PixelCanvas& canvas, const SampleHistory& history, const GraphSettings& settings, float W,
+                       float H, float scale) {
+    drawOn(canvas, history, settings, W, H, {scale, std::max(1, toPixel(scale))});
 }
 
 LevelBars DrawGraph(SampleHistory& history, PixelCanvas& canvas, const GraphSettings& settings,

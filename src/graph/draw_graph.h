@@ -26,6 +26,13 @@ struct LevelBars {
 // newest sample at x = width, each memory segment after its processor segment.
 void drawHistory(PixelCanvas& canvas, const SampleHistory& history, const GraphSettings& settings);
 
+// The same picture for a screen with `scale` device pixels per graph pixel
+// where that is not a whole number: the canvas has the device size, the
+// graph W x H graph pixels, and every line is round(scale) pixels thick, so
+// no grid line is thinner than another.
+void drawHistoryScaled(PixelCanvas& canvas, const SampleHistory& history, const GraphSettings& settings, float W,
+                       float H, float scale);
+
 // One call per tick: appends the readings and redraws; returns the levels for the bars.
 LevelBars DrawGraph(SampleHistory& history, PixelCanvas& canvas, const GraphSettings& settings,
                     std::int16_t cpuPercent, std::int32_t totalMemoryKB, std::int32_t freeMemoryKB);

@@ -215,7 +215,7 @@ void frmMain::DrawGraph(std::int16_t cpuPercent, std::int32_t totalMemoryKB, std
     const LevelBars levels =
         tidemark::DrawGraph(history_, Graph->canvas(), graphSettings_, cpuPercent, totalMemoryKB, freeMemoryKB);
     lightSegments(levels);
-    Graph->update();
+    Graph->showHistory(history_, graphSettings_);
 }
 
 void frmMain::lightSegments(const LevelBars& levels) {

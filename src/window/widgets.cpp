@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QMouseEvent>
 #include <QResizeEvent>
+#include <cmath>
 
 #include "graph/scale_labels.h"
 #include "window/layout.h"
@@ -54,10 +55,38 @@ QImage GraphView::image() const {
                   canvas_.width() * 4, QImage::Format_RGB32);
 }
 
+void GraphView::showHistory(const SampleHistory& history, const GraphSettings& settings) {
+    history_ = &history;
+    settings_ = &settings;
+    deviceCanvasStale_ = true;
+    update(contentsRect());
+}
+
+QImage GraphView::deviceImage() {
+    const qreal scale = devicePixelRatioF();
+    const QSize size = (QSizeF(canvas_.width(), canvas_.height()) * scale).toSize();
+    if (deviceCanvas_.width() != size.width() || deviceCanvas_.height() != size.height()) {
+        deviceCanvas_.resize(size.width(), size.height());
+        deviceCanvasStale_ = true;
+    }
+    if (deviceCanvasStale_ && history_ && settings_) {
+        drawHistoryScaled(deviceCanvas_, *history_, *settings_, static_cast<float>(canvas_.width()),
+                          static_cast<float>(canvas_.height()), static_cast<float>(scale));
+        deviceCanvasStale_ = false;
+    }
+    QImage image(reinterpret_cast<const uchar*>(deviceCanvas_.data()), deviceCanvas_.width(), deviceCanvas_.height(),
+                 deviceCanvas_.width() * 4, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
 void GraphView::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.drawImage(contentsRect().topLeft(), image());
+    const qreal scale = devicePixelRatioF();
+    // Without smoothing, a whole-number scale shows each graph pixel as a block.
+    const bool wholeScale = scale == std::floor(scale);
+    painter.drawImage(contentsRect().topLeft(), wholeScale || !history_ ? image() : deviceImage());
 }
 
 namespace {
@@ -84,8 +113,12 @@ void GraphView::resizeEvent(QResizeEvent* event) {
 
 ScaleStrip::ScaleStrip(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
+// The image has the screen's resolution, so the printed text is as sharp as
+// any other text of the window.
 void ScaleStrip::clear() {
-    image_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    const qreal scale = devicePixelRatioF();
+    image_ = QImage((QSizeF(size().expandedTo(QSize(1, 1))) * scale).toSize(), QImage::Format_RGB32);
+    image_.setDevicePixelRatio(scale);
     image_.fill(palette().color(QPalette::Button));
     update();
 }
@@ -107,7 +140,7 @@ void ScaleStrip::paintEvent(QPaintEvent*) {
 
 void ScaleStrip::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (image_.size() != size()) clear();
+    if (image_.deviceIndependentSize().toSize() != size()) clear();
 }
 
 MeterPanel::MeterPanel(const QPixmap& background, QWidget* parent) : QWidget(parent), background_(background) {

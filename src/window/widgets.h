@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "graph/canvas.h"
+#include "graph/draw_graph.h"
 
 namespace tidemark {
 
@@ -36,7 +37,10 @@ protected:
 };
 
 // The history graph's picture: a sunken border around the persistent image,
-// which is what the tick draws into and what is shown.
+// which is what the tick draws into, what is shown and what Save writes.
+// On a screen whose scale is a whole number each graph pixel is shown as a
+// clean block; on one with a fractional scale the picture is drawn again at
+// the screen's own resolution, so that every line keeps one thickness.
 class GraphView : public QFrame {
 public:
     explicit GraphView(QWidget* parent);
@@ -44,6 +48,9 @@ public:
     const PixelCanvas& canvas() const { return canvas_; }
     // The image as the toolkit sees it, sharing the canvas's pixels.
     QImage image() const;
+    // Called after each drawing of the canvas; the history and the settings
+    // must live as long as the view.
+    void showHistory(const SampleHistory& history, const GraphSettings& settings);
 
     // Mouse events in the canvas's pixel coordinates, buttons as bits:
     // 1 left, 2 right, 4 middle. `kind` is 0 down, 1 move, 2 up.
@@ -59,8 +66,13 @@ protected:
 
 private:
     void deliver(int kind, int buttons, QMouseEvent* event);
+    QImage deviceImage();
 
     PixelCanvas canvas_;
+    PixelCanvas deviceCanvas_;  // only for a fractional screen scale
+    const SampleHistory* history_ = nullptr;
+    const GraphSettings* settings_ = nullptr;
+    bool deviceCanvasStale_ = true;
     MouseHandler mouseHandler_;
 };
 
