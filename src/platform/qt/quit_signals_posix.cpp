@@ -39,7 +39,12 @@ void onQuitRequest(QObject* context, std::function<void()> handler) {
     action.sa_handler = passOn;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int number : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(number, &action, nullptr);
+    for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
+        // A signal ignored from the start stays ignored (nohup, a background job).
+        struct sigaction inherited {};
+        if (::sigaction(number, nullptr, &inherited) == 0 && inherited.sa_handler == SIG_IGN) continue;
+        ::sigaction(number, &action, nullptr);
+    }
 }
 
 }  // namespace tidemark
