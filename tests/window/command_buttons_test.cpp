@@ -45,32 +45,24 @@ TEST_F(Commands, SaveOffersNumberedNamesAndKeepsTheUsersOwn) {
     EXPECT_TRUE(QFile::exists(inFolder("TIDEMARK7.bmp")));
 }
 
-TEST_F(Commands, RefusedOverwriteWritesNothing) {
-    QFile existing(inFolder("Tidemark0.bmp"));
-    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-    existing.write("mine");
-    existing.close();
-    dialogs.saveAnswers = {inFolder("Tidemark0.bmp")};
-    dialogs.questionAnswers = {false};
-    window->CmdOptions_Click(0);
-    EXPECT_TRUE(dialogs.shown.contains("File already exists|Do you want to overwrite the file?"));
-    ASSERT_TRUE(existing.open(QIODevice::ReadOnly));
-    EXPECT_EQ(existing.readAll(), "mine");
-    window->CmdOptions_Click(0);
-    EXPECT_EQ(offeredName(1), inFolder("Tidemark0.bmp")) << "the counter did not move";
-}
-
-TEST_F(Commands, HiddenFileIsNotReplacedWithoutAsking) {
-    QFile existing(inFolder(".keep.bmp"));
-    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-    existing.write("mine");
-    existing.close();
-    dialogs.saveAnswers = {inFolder(".keep.bmp")};
-    dialogs.questionAnswers = {false};
-    window->CmdOptions_Click(0);
-    EXPECT_EQ(dialogs.shown, QStringList{"File already exists|Do you want to overwrite the file?"});
-    ASSERT_TRUE(existing.open(QIODevice::ReadOnly));
-    EXPECT_EQ(existing.readAll(), "mine");
+TEST_F(Commands, RefusedOverwriteWritesNothingHiddenFilesIncluded) {
+    for (const char* name : {"Tidemark0.bmp", ".keep.bmp"}) {
+        SCOPED_TRACE(name);
+        QFile existing(inFolder(name));
+        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+        existing.write("mine");
+        existing.close();
+        dialogs.shown.clear();
+        dialogs.saveAnswers = {inFolder(name), std::nullopt};
+        dialogs.questionAnswers = {false};
+        window->CmdOptions_Click(0);
+        EXPECT_EQ(dialogs.shown, QStringList{"File already exists|Do you want to overwrite the file?"});
+        ASSERT_TRUE(existing.open(QIODevice::ReadOnly));
+        EXPECT_EQ(existing.readAll(), "mine");
+        existing.close();
+        window->CmdOptions_Click(0);
+        EXPECT_EQ(dialogs.saveRequests.last().section('|', 1, 1), inFolder("Tidemark0.bmp")) << "no save was counted";
+    }
 }
 
 TEST_F(Commands, FullDiskIsReportedWithTheSystemsReason) {
