@@ -31,13 +31,12 @@ add_library(tidemark_window STATIC
   window/frm_main_options.cpp
   window/refresh_interval.cpp
   window/design.cpp
+  window/frm_main_buttons.cpp
   tools/launchers.cpp
   tools/registry_value.cpp
   tools/frm_about.cpp
-  tools/tool_buttons.cpp
-  logging/disk_log.cpp
+  logging/daily_log.cpp
   logging/save_dialog.cpp
-  logging/command_buttons.cpp
   ${PROJECT_SOURCE_DIR}/resources/tidemark.qrc)
 if(WIN32)
   target_sources(tidemark_window PRIVATE tools/system_info_windows.cpp)

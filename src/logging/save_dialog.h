@@ -1,5 +1,9 @@
 #pragma once
-// Asks where to save the graph's picture and whether to replace an existing file.
+// Saving the graph's picture: where to save it, whether to replace an
+// existing file, and the bitmap file itself.
+#include <QImage>
+#include <QString>
+
 #include "logging/save_names.h"
 #include "platform/qt/desktop_services.h"
 
@@ -13,5 +17,21 @@ void ShowSaveDialog(Dialogs& dialogs, QWidget* owner, SaveDialogResult& state);
 
 // Takes the file name out of state.SaveFileName for the next dialog.
 void SplitSavePath(SaveDialogResult& state);
+
+// What the Save button keeps for the whole run.
+struct SaveState {
+    SaveDialogResult dialog;
+    std::int16_t SaveCount = 0;  // bitmaps written; numbers the default names
+};
+
+// The Save button: offers the numbered default name unless the user chose a
+// name of their own, asks where, and writes the picture there. Returns the
+// message for the user when the file could not be written; empty otherwise,
+// also after a cancel. SaveCount rises with every bitmap written.
+QString saveGraphPicture(Dialogs& dialogs, QWidget* owner, SaveState& state, const QImage& picture);
+
+// Writes the picture as a 24-bit bitmap. An existing file is replaced only
+// once the new one is complete. Returns the file system's reason on failure.
+QString writeBitmap(const QImage& picture, const QString& path);
 
 }  // namespace tidemark

@@ -9,6 +9,9 @@ constexpr int kNotFound = 2;
 constexpr int kCouldNotStart = 31;
 constexpr int kStarted = 42;
 
+// File managers tried in turn when the desktop has no handler for folders.
+const char* const kFileManagers[] = {"xdg-open", "nautilus", "dolphin", "thunar", "nemo", "caja", "pcmanfm"};
+
 }  // namespace
 
 int startTool(Shell& shell, const Tool& tool) {
@@ -30,6 +33,16 @@ LaunchResult startServicesTool(Shell& shell) {
 
 LaunchResult startSystemInfoTool(Shell& shell) {
     return startWithFallback(shell, {"hardinfo", {}}, {"kinfocenter", {}});
+}
+
+LaunchResult openFolder(Shell& shell, const QString& folder) {
+    if (shell.open(folder)) return {true, {}};
+    LaunchResult result{false, {"the desktop's file browser"}};
+    for (const char* manager : kFileManagers) {
+        if (startTool(shell, {manager, {folder}}) == kStarted) return {true, {}};
+        result.tried << manager;
+    }
+    return result;
 }
 
 QString helpText(const QString& webAddress) {

@@ -31,6 +31,10 @@ LaunchResult startServicesTool(Shell& shell);
 // "System Info": a system-information tool, else another one.
 LaunchResult startSystemInfoTool(Shell& shell);
 
+// "Open": the desktop's handler for folders, else the first file manager
+// that starts.
+LaunchResult openFolder(Shell& shell, const QString& folder);
+
 // The help box's eighteen lines joined by CR LF, with none after the last.
 QString helpText(const QString& webAddress);
 

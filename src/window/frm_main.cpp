@@ -42,15 +42,17 @@ QColor toColor(Rgb rgb) { return QColor::fromRgb(rgb); }
 }  // namespace
 
 frmMain::frmMain(WindowServices services, QWidget* parent)
-    : QWidget(parent), services_(std::move(services)), endProcess_([] { QCoreApplication::quit(); }) {
+    : QWidget(parent),
+      services_(std::move(services)),
+      endProcess_([] { QCoreApplication::quit(); }),
+      mLog(services_.clock, services_.programFolder, services_.userDataFolder) {
     createControls();
 }
 
 frmMain::~frmMain() = default;
 
 bool frmMain::Form_Load() {
-    if (const FolderResult folder = ensureLogFolder(services_.programFolder, services_.userDataFolder); folder.ok())
-        mLogFolder = folder.path;
+    mLog.prepareFolder();
     mSavedCaption = windowTitle();
     ScaleLabelValues = makeScaleLabelValues();
     fillLists();
@@ -69,7 +71,8 @@ bool frmMain::Form_Load() {
     graphSettings_.GridColor = rgb(128, 128, 128);
     graphSettings_.BackColor = rgb(0, 0, 0);
     graphSettings_.LevelOffColor = rgb(150, 150, 150);
-    lightSegments(LevelBars{});
+    Picture1->setColors(toColor(graphSettings_.CpuCurveColor), toColor(graphSettings_.MemCurveColor),
+                        toColor(graphSettings_.LevelOffColor));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     move(screen.center() - rect().center());
     show();
@@ -129,7 +132,7 @@ void frmMain::Form_Unload() {
 void frmMain::finishRun() {
     if (mUnloaded) return;
     mUnloaded = true;
-    if (chkLogTodisk->isChecked()) LogStopOnExit();
+    if (mLog.isOn()) LogStopOnExit();
     services_.instanceLock.release();
 }
 
@@ -181,7 +184,7 @@ void frmMain::tmrUpdate_Timer() {
     if (!mPaused) tmrUpdate->start();
     setLabelTexts(cpu, totalKB, freeKB);
     DrawGraph(cpu, totalKB, freeKB);
-    if (chkLogTodisk->isChecked()) LogItToDisk();
+    if (mLog.isOn()) LogItToDisk();
 }
 
 // The mean of every processor's reading, halves to even, shown within
@@ -214,16 +217,8 @@ void frmMain::setLabelTexts(std::int16_t cpu, std::int32_t totalKB, std::int32_t
 void frmMain::DrawGraph(std::int16_t cpuPercent, std::int32_t totalMemoryKB, std::int32_t freeMemoryKB) {
     const LevelBars levels =
         tidemark::DrawGraph(history_, Graph->canvas(), graphSettings_, cpuPercent, totalMemoryKB, freeMemoryKB);
-    lightSegments(levels);
+    Picture1->setLevels(levels.cpuLevel, levels.memLevel);
     Graph->showHistory(history_, graphSettings_);
-}
-
-void frmMain::lightSegments(const LevelBars& levels) {
-    const QColor off = toColor(graphSettings_.LevelOffColor);
-    for (int i = 0; i < MeterPanel::kSegments; ++i) {
-        Picture1->setSegmentColor(false, i, i <= levels.memLevel ? toColor(graphSettings_.MemCurveColor) : off);
-        Picture1->setSegmentColor(true, i, i <= levels.cpuLevel ? toColor(graphSettings_.CpuCurveColor) : off);
-    }
 }
 
 void frmMain::DrawLabels() {

@@ -8,7 +8,8 @@
 
 #include "graph/draw_graph.h"
 #include "graph/readout.h"
-#include "logging/save_names.h"
+#include "logging/daily_log.h"
+#include "logging/save_dialog.h"
 #include "measurement/cpu_load.h"
 #include "platform/os_types.h"
 #include "window/layout.h"
@@ -70,7 +71,7 @@ public:
     const SampleHistory& history() const { return history_; }
     const GraphSettings& graphSettings() const { return graphSettings_; }
     const GraphView& graph() const { return *Graph; }
-    const QString& logFolder() const { return mLogFolder; }
+    QString logFolder() const { return mLog.folder(); }
     bool isLoaded() const { return mLoaded; }
     const MemoryStatus& memoryStatus() const { return mMemStatus; }
     QTimer& updateTimer() { return *tmrUpdate; }
@@ -95,23 +96,17 @@ private:
     std::int16_t sampleProcessorFigure();
     void setLabelTexts(std::int16_t cpu, std::int32_t totalKB, std::int32_t freeKB);
     void DrawGraph(std::int16_t cpuPercent, std::int32_t totalMemoryKB, std::int32_t freeMemoryKB);
-    void lightSegments(const LevelBars& levels);
     double graphInnerWidth() const;
     double graphInnerHeight() const;
     void setHistoryCapacity();
-    std::string logPathFor(const QDateTime& now) const;
-    bool logFolderReady();
-    void reportLogFailure(const QString& text);
-    bool appendToLog(const std::string& path, const std::string& bytes);
+    void showLogState(const LogReport& report);
     void saveGraph();
-    QString writeBitmap(const QString& path) const;
     void clearGraph();
     void togglePause();
     void openLogFolder();
     void sayNothingStarted(const QString& what, const QStringList& tried);
     void applyReadout(ReadoutChange change, float X, float Y);
     void setRefreshInterval(const QString& text);
-    void switchLoggingOff();
 
     WindowServices services_;
     std::function<void()> endProcess_;
@@ -123,13 +118,12 @@ private:
     bool mUnloaded = false;  // Form_Unload has run: nothing more is written or started
     bool mPaused = false;  // the user's pause; a tick never restarts a paused timer
     QString mSavedCaption;
-    QString mLogFolder;
+    DailyLog mLog;
     std::array<std::int16_t, 11> ScaleLabelValues{};
     MemoryStatus mMemStatus;
     std::int16_t mLastCpu = 0;
     StretchLayout layout_;
-    std::int16_t SaveCount = 0;
-    SaveDialogResult mSave;
+    SaveState mSave;
 
     SampleHistory history_;
     GraphSettings graphSettings_;

@@ -144,8 +144,6 @@ void ScaleStrip::resizeEvent(QResizeEvent* event) {
 }
 
 MeterPanel::MeterPanel(const QPixmap& background, QWidget* parent) : QWidget(parent), background_(background) {
-    cpu_.fill(QColor(0, 128, 0));
-    ram_.fill(QColor(0, 128, 0));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -155,14 +153,29 @@ QRect MeterPanel::segmentRect(bool cpuBar, int index) {
                   : QRect(twipsToPixels(750), twipsToPixels(top), twipsToPixels(600), twipsToPixels(135));
 }
 
-void MeterPanel::setSegmentColor(bool cpuBar, int index, QColor color) {
-    QColor& segment = cpuBar ? cpu_[index] : ram_[index];
-    if (segment == color) return;
-    segment = color;
-    update(segmentRect(cpuBar, index));
+void MeterPanel::setColors(QColor cpuLit, QColor memLit, QColor off) {
+    cpuLit_ = cpuLit;
+    memLit_ = memLit;
+    off_ = off;
+    update();
 }
 
-QColor MeterPanel::segmentColor(bool cpuBar, int index) const { return cpuBar ? cpu_[index] : ram_[index]; }
+void MeterPanel::repaintBetween(bool cpuBar, int oldLevel, int newLevel) {
+    for (int i = std::max(0, std::min(oldLevel, newLevel) + 1); i <= std::min(kSegments - 1, std::max(oldLevel, newLevel)); ++i)
+        update(segmentRect(cpuBar, i));
+}
+
+void MeterPanel::setLevels(int cpuLevel, int memLevel) {
+    repaintBetween(true, cpuLevel_, cpuLevel);
+    repaintBetween(false, memLevel_, memLevel);
+    cpuLevel_ = cpuLevel;
+    memLevel_ = memLevel;
+}
+
+QColor MeterPanel::segmentColor(bool cpuBar, int index) const {
+    if (cpuBar) return index <= cpuLevel_ ? cpuLit_ : off_;
+    return index <= memLevel_ ? memLit_ : off_;
+}
 
 void MeterPanel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);

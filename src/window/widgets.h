@@ -92,22 +92,28 @@ private:
     QImage image_;
 };
 
-// The bar-meter panel: its background picture and the two bars of 20 segments.
+// The bar-meter panel: its background picture and the two bars of 20
+// segments, lit from the bottom up to a level.
 class MeterPanel : public QWidget {
 public:
     static constexpr int kSegments = 20;
     MeterPanel(const QPixmap& background, QWidget* parent);
-    void setSegmentColor(bool cpuBar, int index, QColor color);
+    void setColors(QColor cpuLit, QColor memLit, QColor off);
+    // Segments 0 .. level are lit; -1 lights none. Only changed segments are repainted.
+    void setLevels(int cpuLevel, int memLevel);
     QColor segmentColor(bool cpuBar, int index) const;
-    static QRect segmentRect(bool cpuBar, int index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    static QRect segmentRect(bool cpuBar, int index);
+    void repaintBetween(bool cpuBar, int oldLevel, int newLevel);
+
     QPixmap background_;
-    std::array<QColor, kSegments> cpu_;
-    std::array<QColor, kSegments> ram_;
+    QColor cpuLit_, memLit_, off_;
+    int cpuLevel_ = -1;
+    int memLevel_ = -1;
 };
 
 }  // namespace tidemark

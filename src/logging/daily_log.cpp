@@ -1,0 +1,109 @@
+#include "logging/daily_log.h"
+
+#include <QDir>
+#include <QLocale>
+
+#include "logging/append_file.h"
+#include "logging/log_lines.h"
+#include "platform/qt/app_folders.h"
+
+namespace tidemark {
+namespace {
+
+logfile::CalendarDate calendarDate(const QDate& date) { return {date.year(), date.month(), date.day()}; }
+
+std::string shortDate(const QDateTime& t) {
+    return QLocale::system().toString(t.date(), QLocale::ShortFormat).toStdString();
+}
+
+std::string logTime(const QDateTime& t) {
+    const QLocale locale = QLocale::system();
+    const std::string format = logfile::timeFormatWithSeconds(locale.timeFormat(QLocale::ShortFormat).toStdString());
+    return locale.toString(t.time(), QString::fromStdString(format)).toStdString();
+}
+
+QString shown(const std::string& path) { return QDir::toNativeSeparators(QString::fromStdString(path)); }
+
+}  // namespace
+
+DailyLog::DailyLog(Clock& clock, QString programFolder, QString userDataFolder)
+    : clock_(clock), programFolder_(std::move(programFolder)), userDataFolder_(std::move(userDataFolder)) {}
+
+void DailyLog::prepareFolder() {
+    if (const FolderResult folder = ensureLogFolder(programFolder_, userDataFolder_); folder.ok())
+        folder_ = folder.path;
+}
+
+QString DailyLog::folder() const { return folder_.isEmpty() ? QDir(programFolder_).filePath("Log") : folder_; }
+
+std::string DailyLog::pathFor(const QDateTime& now) const {
+    return logfile::filePath(folder_.toStdString(), calendarDate(now.date()));
+}
+
+LogReport DailyLog::failure(const QString& message) {
+    on_ = false;
+    return {message};
+}
+
+// The folder is made again before each write, so one removed while logging
+// comes back; when none can be made nothing is written anywhere else.
+bool DailyLog::folderReady(LogReport& report) {
+    const FolderResult folder =
+        folder_.isEmpty() ? ensureLogFolder(programFolder_, userDataFolder_) : makeFolder(folder_);
+    if (folder.ok()) {
+        folder_ = folder.path;
+        return true;
+    }
+    report = failure(QString("The log folder %1 could not be made: %2")
+                         .arg(QDir::toNativeSeparators(folder.path), folder.error));
+    return false;
+}
+
+LogReport DailyLog::append(const std::string& path, const std::string& bytes) {
+    const AppendResult result = appendToFile(path, bytes);
+    if (result.ok()) return {};
+    if (result.status == AppendResult::Status::InUse)
+        return failure("Please close Excel (or the program that has the file open).");
+    return failure(QString("The log file %1 could not be written: %2")
+                       .arg(shown(path), QString::fromStdString(result.reason)));
+}
+
+LogReport DailyLog::start() {
+    LogReport report;
+    if (!folderReady(report)) return report;
+    const QDateTime now = clock_.now();
+    const std::string path = pathFor(now);
+    report = append(path, logfile::startBlock(FileExists(path), shortDate(now), logTime(now)));
+    if (report.failed()) return report;
+    on_ = true;
+    title_ = QString::fromStdString(logfile::loggingTitle(shown(path).toStdString()));
+    return report;
+}
+
+LogReport DailyLog::stop() {
+    LogReport report;
+    if (!folderReady(report)) return report;
+    report = append(pathFor(clock_.now()), logfile::stopLine(logTime(clock_.now())));
+    on_ = false;
+    return report;
+}
+
+// A reading that opens a new day's file (after midnight) brings the title
+// line and the column heads with it, so every day's file says what it holds.
+LogReport DailyLog::record(std::string_view cpuLabel, std::string_view memLabel) {
+    LogReport report;
+    if (!folderReady(report)) return report;
+    const QDateTime now = clock_.now();
+    const std::string path = pathFor(now);
+    const std::string header = FileExists(path) ? std::string() : logfile::newFileHeader(shortDate(now));
+    return append(path, header + logfile::readingLine(cpuLabel, memLabel));
+}
+
+void DailyLog::stopOnExit() {
+    if (ended_ || folder_.isEmpty()) return;
+    ended_ = true;
+    const QDateTime now = clock_.now();
+    appendToFile(pathFor(now), logfile::exitStopLine(logTime(now)));
+}
+
+}  // namespace tidemark

@@ -1,0 +1,115 @@
+// The buttons of the bottom strip: Log data, Save, Clear, Pause/Start, Open,
+// the tool launchers, Help and About.
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTimer>
+#include <QToolButton>
+
+#include "logging/save_dialog.h"
+#include "tools/frm_about.h"
+#include "tools/launchers.h"
+#include "tools/product.h"
+#include "window/frm_main.h"
+#include "window/widgets.h"
+
+namespace tidemark {
+
+// Logging goes off (box, title, Open) before the one message is shown, so
+// ticks during the message do not report again.
+void frmMain::showLogState(const LogReport& report) {
+    chkLogTodisk->setChecked(mLog.isOn());
+    setWindowTitle(mLog.isOn() ? mLog.title() : mSavedCaption);
+    CmdOptions[3]->setEnabled(!mLog.isOn());
+    if (report.failed()) services_.dialogs.exclamation(this, "TideMark save log", report.message);
+}
+
+void frmMain::chkLogTodisk_Click() {
+    const LogReport report = chkLogTodisk->isChecked() ? mLog.start() : mLog.stop();
+    showLogState(report);
+    if (!report.failed()) picnofocus->setFocus();
+}
+
+void frmMain::LogItToDisk() {
+    const LogReport report = mLog.record(Label3->text().toStdString(), Label4->text().toStdString());
+    if (report.failed()) showLogState(report);
+}
+
+void frmMain::LogStopOnExit() { mLog.stopOnExit(); }
+
+void frmMain::CmdOptions_Click(int index) {
+    switch (index) {
+        case 0: saveGraph(); break;
+        case 1: clearGraph(); break;
+        case 2: togglePause(); break;
+        case 3: openLogFolder(); break;
+        default: break;
+    }
+    picnofocus->setFocus();
+}
+
+void frmMain::saveGraph() {
+    if (const QString failure = saveGraphPicture(services_.dialogs, this, mSave, Graph->image()); !failure.isEmpty())
+        services_.dialogs.exclamation(this, "TideMark save", failure);
+}
+
+void frmMain::clearGraph() {
+    if (tmrUpdate->isActive()) QCoreApplication::processEvents();
+    history_.HistoryCount = 0;
+    try {
+        mSampler = std::make_unique<CPULoad>(services_.samplerOs);
+        mCPUCount = mSampler->GetCPUCount();
+        mSampler->CollectCPUData();
+    } catch (const CPULoadError&) {
+        // The next tick keeps the previous figure; the sampler tries again then.
+    }
+}
+
+void frmMain::togglePause() {
+    mPaused = !mPaused;
+    if (mPaused)
+        tmrUpdate->stop();
+    else
+        tmrUpdate->start();
+    CmdOptions[2]->setText(mPaused ? "Start" : "Pause");
+    CmdOptions[2]->setIcon(cmdicon[mPaused ? 0 : 1]->icon());
+}
+
+void frmMain::openLogFolder() {
+    if (!CmdOptions[3]->isEnabled()) return;
+    const QString folder = mLog.folder();
+    if (const LaunchResult launch = openFolder(services_.shell, folder); !launch.started)
+        sayNothingStarted(QString("The log folder %1 could not be opened").arg(QDir::toNativeSeparators(folder)),
+                          launch.tried);
+}
+
+void frmMain::sayNothingStarted(const QString& what, const QStringList& tried) {
+    services_.dialogs.exclamation(this, kProductTitle, QString("%1 (tried %2).").arg(what, tried.join(", ")));
+}
+
+void frmMain::Command1_Click() {
+    if (const LaunchResult launch = startServicesTool(services_.shell); !launch.started)
+        sayNothingStarted("No services tool could be started", launch.tried);
+}
+
+void frmMain::Command3_Click() {
+    if (const LaunchResult launch = startSystemInfoTool(services_.shell); !launch.started)
+        sayNothingStarted("No system information tool could be started", launch.tried);
+}
+
+void frmMain::Command2_Click() {
+    if (!services_.shell.open(services_.webAddress))
+        sayNothingStarted(QString("The web page %1 could not be opened").arg(services_.webAddress),
+                          {"the desktop's web browser"});
+}
+
+void frmMain::CmdHelp_Click(int index) {
+    if (index == 0) {
+        frmAbout about(services_.shell, services_.dialogs, services_.webAddress, this);
+        services_.dialogs.runModal(about);
+        return;
+    }
+    services_.dialogs.information(this, "Help", helpText(services_.webAddress));
+}
+
+}  // namespace tidemark
