@@ -15,7 +15,8 @@ target_link_libraries(tidemark_graph PUBLIC tidemark_measurement)
 add_library(tidemark_platform_qt STATIC
   platform/qt/desktop_services.cpp
   platform/qt/app_folders.cpp
-  platform/qt/display_guard.cpp)
+  platform/qt/display_guard.cpp
+  platform/qt/design.cpp)
 if(WIN32)
   target_sources(tidemark_platform_qt PRIVATE platform/qt/quit_signals_windows.cpp)
 else()
@@ -30,7 +31,6 @@ add_library(tidemark_window STATIC
   window/frm_main_controls.cpp
   window/frm_main_options.cpp
   window/refresh_interval.cpp
-  window/design.cpp
   window/frm_main_buttons.cpp
   tools/launchers.cpp
   tools/registry_value.cpp

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace tidemark {
+#include "base/twips.h"
 
-constexpr int kTwipsPerPixel = 15;
+namespace tidemark {
 
 // 0, 10, ..., 100; the scale prints them from the top down.
 std::array<std::int16_t, 11> makeScaleLabelValues();

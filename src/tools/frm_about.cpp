@@ -2,14 +2,13 @@
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
 #include "tools/product.h"
 #include "tools/system_info.h"
-#include "window/design.h"
+#include "platform/qt/design.h"
 
 namespace tidemark {
 namespace {
@@ -54,16 +53,16 @@ void frmAbout::createControls() {
     placeTwips(cmdSysInfo, {4260, 3075, 1245, 345});
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
-    lblURL = makeLabel(this, "lblURL", webAddress_, {1020, 2100, 2130, 195});
-    QFont link = designFont("MS Sans Serif", 8.25);
-    link.setUnderline(true);
-    lblURL->setFont(link);
-    setTextColor(lblURL, QColor(0, 0, 255));
+    // The caption is the address, shown as a link in blue, underlined.
+    lblURL = makeLabel(this, "lblURL", QString("<a href=\"%1\" style=\"color:#0000ff\">%1</a>").arg(webAddress_.toHtmlEscaped()),
+                       {1020, 2100, 2130, 195});
+    lblURL->setFont(designFont("MS Sans Serif", 8.25));
+    lblURL->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     lblURL->setCursor(Qt::PointingHandCursor);
+    connect(lblURL, &QLabel::linkActivated, this, &frmAbout::lblURL_Click);
     // An address is not broken over lines; a long one may run past its designed width.
     lblURL->setWordWrap(false);
     lblURL->resize(std::max(lblURL->width(), lblURL->sizeHint().width()), lblURL->height());
-    lblURL->installEventFilter(this);
 
     Label1 = makeLabel(this, "Label1", "Written by Marlo Fenwick\n(c) 2026 MarloFenwick", {2880, 780, 2115, 435});
     lblTitle2 = makeLabel(this, "lblTitle2", "Application Title", {1022, 232, 3885, 480});
@@ -102,15 +101,10 @@ void frmAbout::paintEvent(QPaintEvent* event) {
                      Qt::white);
 }
 
-bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lblURL && event->type() == QEvent::MouseButtonRelease) lblURL_Click();
-    return QDialog::eventFilter(watched, event);
-}
-
 void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 
 void frmAbout::lblURL_Click() {
-    QString address = lblURL->text();
+    QString address = webAddress_;  // the label's caption
     OpenURL(address);
 }
 

@@ -21,7 +21,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();

@@ -62,15 +62,10 @@ bool frmMain::Form_Load() {
     }
     QCoreApplication::processEvents();
     history_.HistoryCount = 0;
-    graphSettings_.ScaleDivision = 10;
+    graphSettings_ = GraphSettings{};  // the start-up colours and a division of 10
     setHistoryCapacity();
     resumeNext([&] { mSampler = std::make_unique<CPULoad>(services_.samplerOs); });
     resumeNext([&] { mCPUCount = mSampler ? mSampler->GetCPUCount() : 0; });
-    graphSettings_.CpuCurveColor = rgb(0, 100, 255);
-    graphSettings_.MemCurveColor = rgb(255, 255, 0);
-    graphSettings_.GridColor = rgb(128, 128, 128);
-    graphSettings_.BackColor = rgb(0, 0, 0);
-    graphSettings_.LevelOffColor = rgb(150, 150, 150);
     Picture1->setColors(toColor(graphSettings_.CpuCurveColor), toColor(graphSettings_.MemCurveColor),
                         toColor(graphSettings_.LevelOffColor));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "window/design.h"
+#include "platform/qt/design.h"
 #include "window/frm_main.h"
 #include "window/widgets.h"
 
@@ -215,11 +215,13 @@ void frmMain::createGraphFrame() {
     Graph->setObjectName("Graph");
     Graph->setFont(designFont("Arial", 5.25, true));
     placeTwips(Graph, layout_.Graph);
-    Graph->setMouseHandler([this](int kind, int buttons, QPointF at) {
+    Graph->setMouseHandler([this](GraphView::MouseEvent event, int buttons, QPointF at) {
         const auto X = static_cast<float>(at.x()), Y = static_cast<float>(at.y());
-        if (kind == 0) Graph_MouseDown(buttons, X, Y);
-        if (kind == 1) Graph_MouseMove(buttons, X, Y);
-        if (kind == 2) Graph_MouseUp(buttons, X, Y);
+        switch (event) {
+            case GraphView::MouseEvent::Down: Graph_MouseDown(buttons, X, Y); break;
+            case GraphView::MouseEvent::Move: Graph_MouseMove(buttons, X, Y); break;
+            case GraphView::MouseEvent::Up: Graph_MouseUp(buttons, X, Y); break;
+        }
     });
     txtValue = new QLineEdit("00", Graph);
     txtValue->setObjectName("txtValue");

@@ -1,7 +1,5 @@
 #include "window/layout.h"
 
-#include "measurement/numbers.h"
-
 namespace tidemark {
 
 StretchLayout relayout(int W, int H, const StretchLayout& current) {
@@ -18,7 +16,5 @@ StretchLayout relayout(int W, int H, const StretchLayout& current) {
     next.picLabels1.L = current.Graph.L + next.Graph.W - 10;
     return next;
 }
-
-int twipsToPixels(int twips) { return static_cast<int>(roundHalfEven(twips / 15.0)); }
 
 }  // namespace tidemark

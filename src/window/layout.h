@@ -1,11 +1,9 @@
 #pragma once
 // The window's designed geometry in twips (15 per pixel) and the re-layout
 // that stretches the graph when the window's size changes.
-namespace tidemark {
+#include "base/twips.h"
 
-struct TwipRect {
-    int L = 0, T = 0, W = 0, H = 0;
-};
+namespace tidemark {
 
 // The designed client area, and what the frame and title bar add to it: the
 // re-layout works on the outer size.
@@ -35,7 +33,5 @@ StretchLayout relayout(int W, int H, const StretchLayout& current);
 // meter panel keeps its height above the strip (it ends at 4035).
 constexpr int kMinClientWidthTwips = 120 + 7830;
 constexpr int kMinClientHeightTwips = 30 + 4005 + kPicture2HeightTwips;
-
-int twipsToPixels(int twips);
 
 }  // namespace tidemark

@@ -97,13 +97,13 @@ int buttonBits(Qt::MouseButtons buttons) {
 
 }  // namespace
 
-void GraphView::deliver(int kind, int buttons, QMouseEvent* event) {
+void GraphView::deliver(MouseEvent kind, int buttons, QMouseEvent* event) {
     if (mouseHandler_) mouseHandler_(kind, buttons, event->position() - contentsRect().topLeft());
 }
 
-void GraphView::mousePressEvent(QMouseEvent* event) { deliver(0, buttonBits(event->button()), event); }
-void GraphView::mouseMoveEvent(QMouseEvent* event) { deliver(1, buttonBits(event->buttons()), event); }
-void GraphView::mouseReleaseEvent(QMouseEvent* event) { deliver(2, buttonBits(event->button()), event); }
+void GraphView::mousePressEvent(QMouseEvent* event) { deliver(MouseEvent::Down, buttonBits(event->button()), event); }
+void GraphView::mouseMoveEvent(QMouseEvent* event) { deliver(MouseEvent::Move, buttonBits(event->buttons()), event); }
+void GraphView::mouseReleaseEvent(QMouseEvent* event) { deliver(MouseEvent::Up, buttonBits(event->button()), event); }
 
 void GraphView::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
@@ -127,7 +127,7 @@ void ScaleStrip::printAt(int yTwips, const QString& text) {
     QPainter painter(&image_);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
-    const int top = yTwips / kTwipsPerPixel;
+    const int top = twipsToPixels(yTwips);
     painter.drawText(0, top + QFontMetrics(font()).ascent(), text);
     update();
 }

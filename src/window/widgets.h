@@ -53,8 +53,10 @@ public:
     void showHistory(const SampleHistory& history, const GraphSettings& settings);
 
     // Mouse events in the canvas's pixel coordinates, buttons as bits:
-    // 1 left, 2 right, 4 middle. `kind` is 0 down, 1 move, 2 up.
-    using MouseHandler = std::function<void(int kind, int buttons, QPointF position)>;
+    // 1 left, 2 right, 4 middle: the button that went down or up, the
+    // buttons held for a move.
+    enum class MouseEvent { Down, Move, Up };
+    using MouseHandler = std::function<void(MouseEvent event, int buttons, QPointF position)>;
     void setMouseHandler(MouseHandler handler) { mouseHandler_ = std::move(handler); }
 
 protected:
@@ -65,7 +67,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void deliver(int kind, int buttons, QMouseEvent* event);
+    void deliver(MouseEvent kind, int buttons, QMouseEvent* event);
     QImage deviceImage();
 
     PixelCanvas canvas_;

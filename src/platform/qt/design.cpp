@@ -1,4 +1,4 @@
-#include "window/design.h"
+#include "platform/qt/design.h"
 
 namespace tidemark {
 

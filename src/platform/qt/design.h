@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QWidget>
 
-#include "window/layout.h"
+#include "base/twips.h"
 
 namespace tidemark {
 
