@@ -1,8 +1,14 @@
 // Feeds arbitrary bytes to the sampler as performance data: it must raise its
 // documented error or succeed, never read outside the buffer or hang.
+//
+// Input: one byte for the processor count, two (little-endian) for the length
+// of the first block, then the first block and the second. The count sits
+// before the blocks so that inputs passing the signature can have any count,
+// and two blocks give the idle and time differences real values.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <vector>
 
 #include "measurement/cpu_load.h"
@@ -10,17 +16,20 @@
 namespace {
 
 struct ReplayOs : tidemark::SamplerOs {
-    const std::uint8_t* data = nullptr;
-    std::size_t size = 0;
-    std::uint32_t processors = 4;
+    std::vector<std::span<const std::uint8_t>> blocks;  // served in turn, round and round
+    std::size_t served = 0;
+    std::uint32_t processors = 0;
+
     bool getVersion(std::uint32_t& id) override {
         id = kPlatformNt;
         return true;
     }
     std::uint32_t numberOfProcessors() override { return processors; }
     long queryProcessorPerformanceData(std::vector<std::byte>& buffer) override {
-        if (buffer.size() < size) return kMoreData;
-        if (size) std::memcpy(buffer.data(), data, size);
+        const auto block = blocks[served % blocks.size()];
+        if (buffer.size() < block.size()) return kMoreData;
+        if (!block.empty()) std::memcpy(buffer.data(), block.data(), block.size());
+        ++served;
         return 0;
     }
     long openDynDataKey(const char*, std::uint32_t, DynKey&) override { return 2; }
@@ -28,19 +37,31 @@ struct ReplayOs : tidemark::SamplerOs {
     void closeKey(DynKey) override {}
 };
 
+void readEveryProcessor(tidemark::CPULoad& load) {
+    const std::int32_t count = load.GetCPUCount();
+    for (std::int32_t i = 0; i <= count + 1; ++i) {
+        load.HasTwoSamples(i);
+        if (i >= 1 && i <= count) load.GetCPUUsage(i);
+    }
+    tidemark::processorFigure(load, count);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 3) return 0;
     ReplayOs os;
-    os.data = data;
-    os.size = size;
-    os.processors = size ? data[0] % 8 : 1;
-    try {
-        tidemark::CPULoad load(os);
-        load.CollectCPUData();
-        load.CollectCPUData();
-        for (std::int32_t i = 1; i <= load.GetCPUCount(); ++i) load.GetCPUUsage(i);
-    } catch (const tidemark::CPULoadError&) {
+    os.processors = data[0] % 9;
+    const std::span<const std::uint8_t> blocks(data + 3, size - 3);
+    const std::size_t firstLength = std::min<std::size_t>(data[1] | data[2] << 8, blocks.size());
+    os.blocks = {blocks.first(firstLength), blocks.subspan(firstLength)};
+    tidemark::CPULoad load(os);
+    for (int sample = 0; sample < 3; ++sample) {  // first, second, first again: time runs back
+        try {
+            load.CollectCPUData();
+            readEveryProcessor(load);
+        } catch (const tidemark::CPULoadError&) {
+        }
     }
     return 0;
 }

@@ -10,6 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     tidemark::proc::processorIdleTicks(text);
+    tidemark::proc::processorCountOfList(text);
     tidemark::proc::memoryStatus(text);
     tidemark::proc::maxFrequencyMHz(text);
     tidemark::proc::firstProcessorMHz(text);

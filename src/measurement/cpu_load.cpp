@@ -56,6 +56,8 @@ std::int32_t CPULoad::GetCPUCount() {
     CPUCount = static_cast<std::int32_t>(std::min(os_.numberOfProcessors(), kMaxProcessors));
     PreviousIdle.assign(CPUCount, 0);
     CurrentIdle.assign(CPUCount, 0);
+    InLastSample.assign(CPUCount, false);
+    InSampleBefore.assign(CPUCount, false);
     return CPUCount;
 }
 
@@ -82,9 +84,13 @@ void CPULoad::collectNt() {
         const auto counterOffset = perf::findCounterOffset(data, *object, perf::kProcessorTimeCounterIndex);
         if (!counterOffset)
             raise(8005, ".CollectData", "Unable to locate the '% of CPU usage' performance counter");
-        for (const perf::InstanceValue& instance : perf::readInstances(data, *object, *counterOffset)) {
-            // _Total and processors beyond the count are no slot of ours.
-            if (!instance.number || *instance.number >= CPUCount) continue;
+        const auto instances = perf::readInstances(data, *object, *counterOffset);
+        InSampleBefore.swap(InLastSample);
+        std::fill(InLastSample.begin(), InLastSample.end(), false);
+        for (const perf::InstanceValue& instance : instances) {
+            // _Total, processors beyond the count and a repeated name are no slot of ours.
+            if (!instance.number || *instance.number >= CPUCount || InLastSample[*instance.number]) continue;
+            InLastSample[*instance.number] = true;
             PreviousIdle[*instance.number] = CurrentIdle[*instance.number];
             CurrentIdle[*instance.number] = instance.value;
         }
@@ -120,6 +126,26 @@ std::int32_t CPULoad::GetCPUUsage(std::int32_t CPU_Index) {
     const std::int64_t slot = static_cast<std::int64_t>(CPU_Index) - 1;
     if (slot < 0 || slot >= CPUCount) raise(8003, ".GetCPUUsage()", "CPU index out of bounds");
     return idleToUsagePercent(PreviousIdle[slot], CurrentIdle[slot], PreviousTime, CurrentTime);
+}
+
+bool CPULoad::HasTwoSamples(std::int32_t CPU_Index) const {
+    if (!IsWinNT) return CPU_Index == 1;
+    const std::int64_t slot = static_cast<std::int64_t>(CPU_Index) - 1;
+    if (slot < 0 || slot >= CPUCount) return false;
+    return InLastSample[slot] && InSampleBefore[slot];
+}
+
+std::optional<std::int16_t> processorFigure(CPULoad& load, std::int32_t count) {
+    std::int64_t total = 0;
+    std::int32_t counted = 0;
+    for (std::int32_t i = 1; i <= count; ++i) {
+        if (!load.HasTwoSamples(i)) continue;
+        total += load.GetCPUUsage(i);
+        ++counted;
+    }
+    if (counted == 0) return std::nullopt;
+    const double mean = roundHalfEven(static_cast<double>(total) / counted);
+    return static_cast<std::int16_t>(std::clamp(mean, 0.0, 100.0));
 }
 
 void CPULoad::StopCPUMonitoring() {

@@ -5,9 +5,11 @@
 // kernel's single CPU-usage statistic.
 //
 // Calling order the window uses: construct, GetCPUCount, CollectCPUData once,
-// then per tick CollectCPUData followed by GetCPUUsage(1 .. count). Any other
-// order works too: operations that need a count or a sample take one.
+// then per tick CollectCPUData followed by processorFigure (GetCPUUsage of
+// the processors that have two samples). Any other order works too:
+// operations that need a count or a sample take one.
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -51,6 +53,11 @@ public:
     std::int32_t GetCPUCount();
     // CPU_Index is 1-based.
     std::int32_t GetCPUUsage(std::int32_t CPU_Index);
+    // True when the processor was in the last sample and in the one before,
+    // so its load is a difference of its own counters: one that is offline,
+    // or came online with the last sample, has none. The 95 family's single
+    // statistic always counts. False outside the count; never raises.
+    bool HasTwoSamples(std::int32_t CPU_Index) const;
 
     std::int32_t bufferSize() const { return BufferSize; }
 
@@ -68,8 +75,16 @@ private:
     SamplerOs::DynKey StatDataKey = 0;
     std::vector<std::int64_t> CurrentIdle;
     std::vector<std::int64_t> PreviousIdle;
+    std::vector<bool> InLastSample;
+    std::vector<bool> InSampleBefore;
     std::int64_t CurrentTime = 0;
     std::int64_t PreviousTime = 0;
 };
+
+// The figure the window shows for a tick, after CollectCPUData: the mean load
+// of processors 1 .. count that have two samples, halves to even, within
+// 0..100 (jiffy rounding can give -1 or 101, which is no load or full load).
+// Nothing when no processor has two samples. Raises what GetCPUUsage raises.
+std::optional<std::int16_t> processorFigure(CPULoad& load, std::int32_t count);
 
 }  // namespace tidemark

@@ -103,27 +103,34 @@ std::vector<std::byte> writePerfData(const BlockSpec& shape) {
     return w.take();
 }
 
-std::size_t processorBlockSize(std::size_t processors) {
+std::size_t processorBlockSize(const std::vector<ProcessorIdleTime>& processors) {
     const std::size_t counterBlockBytes = counterBlock::kSize + 2 * 8;
     auto instanceBytes = [&](std::size_t nameLength) {
         return paddedTo8(instance::kSize + 2 * (nameLength + 1)) + counterBlockBytes;
     };
     std::size_t size = block::kSize + object::kSize + 2 * counter::kSize + instanceBytes(6);
-    for (std::size_t i = 0; i < processors; ++i) size += instanceBytes(decimalName(i).size());
+    for (const ProcessorIdleTime& processor : processors) size += instanceBytes(decimalName(processor.number).size());
     return size;
 }
 
-BlockSpec processorBlock(const SystemTime& time, const std::vector<std::int64_t>& idlePer100ns) {
+BlockSpec numberedProcessorBlock(const SystemTime& time, const std::vector<ProcessorIdleTime>& processors) {
     ObjectSpec processor{kProcessorObjectIndex,
                          {{kUserTimeIndex, kProcessorTimeType, 16}, {kProcessorTimeCounterIndex, kProcessorTimeType, 8}},
                          {}};
-    std::int64_t total = 0;
-    for (std::size_t i = 0; i < idlePer100ns.size(); ++i) {
-        processor.instances.push_back({decimalName(i), {idlePer100ns[i], 0}});
-        total += idlePer100ns[i];
+    std::uint64_t total = 0;  // wraps like the counters it sums
+    for (const ProcessorIdleTime& p : processors) {
+        processor.instances.push_back({decimalName(p.number), {p.idlePer100ns, 0}});
+        total += static_cast<std::uint64_t>(p.idlePer100ns);
     }
-    processor.instances.push_back({u"_Total", {total, 0}});
+    processor.instances.push_back({u"_Total", {static_cast<std::int64_t>(total), 0}});
     return BlockSpec{u"PERF", time, {processor}};
+}
+
+BlockSpec processorBlock(const SystemTime& time, const std::vector<std::int64_t>& idlePer100ns) {
+    std::vector<ProcessorIdleTime> processors;
+    for (std::size_t i = 0; i < idlePer100ns.size(); ++i)
+        processors.push_back({static_cast<std::uint32_t>(i), idlePer100ns[i]});
+    return numberedProcessorBlock(time, processors);
 }
 
 void patchU32(std::vector<std::byte>& data, std::size_t offset, std::uint32_t value) {

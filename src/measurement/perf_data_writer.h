@@ -36,12 +36,20 @@ struct BlockSpec {
 
 std::vector<std::byte> writePerfData(const BlockSpec& shape);
 
-// The byte count writePerfData needs for this many processor instances plus
+struct ProcessorIdleTime {
+    std::uint32_t number = 0;  // the instance's name
+    std::int64_t idlePer100ns = 0;
+};
+
+// The byte count writePerfData needs for these processor instances plus
 // _Total, for a caller that checks a buffer's size before it writes.
-std::size_t processorBlockSize(std::size_t processors);
+std::size_t processorBlockSize(const std::vector<ProcessorIdleTime>& processors);
 
 // A processor object (238) whose idle-time counter (6) follows another
-// counter, one instance "0", "1", ... per value and "_Total" holding their sum.
+// counter, one instance per processor named by its number and "_Total"
+// holding their sum.
+BlockSpec numberedProcessorBlock(const SystemTime& time, const std::vector<ProcessorIdleTime>& processors);
+// The same with the processors numbered 0, 1, ... in order.
 BlockSpec processorBlock(const SystemTime& time, const std::vector<std::int64_t>& idlePer100ns);
 
 // Writes a little-endian field into an existing block (for tests that break one).

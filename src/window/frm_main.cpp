@@ -182,17 +182,13 @@ void frmMain::tmrUpdate_Timer() {
     if (mLog.isOn()) LogItToDisk();
 }
 
-// The mean of every processor's reading, halves to even, shown within
-// 0..100: jiffy rounding can give -1 or 101, which is no load or full load.
-// When the sampler fails the previous figure stands.
+// The figure of the processors with two samples (processorFigure); when the
+// sampler fails or no processor has two samples, the previous figure stands.
 std::int16_t frmMain::sampleProcessorFigure() {
     if (!mSampler || mCPUCount < 1) return mLastCpu = 0;
     try {
         mSampler->CollectCPUData();
-        std::int64_t total = 0;
-        for (std::int32_t i = 1; i <= mCPUCount; ++i) total += mSampler->GetCPUUsage(i);
-        const double mean = roundHalfEven(static_cast<double>(total) / mCPUCount);
-        mLastCpu = static_cast<std::int16_t>(std::clamp(mean, 0.0, 100.0));
+        if (const auto figure = processorFigure(*mSampler, mCPUCount)) mLastCpu = *figure;
     } catch (const CPULoadError&) {
     }
     return mLastCpu;

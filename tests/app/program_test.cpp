@@ -39,6 +39,7 @@ TEST(Program, TermIntAndHupEndItLikeAClose) {
         const QString child = folder.filePath("tidemark-child");
         ASSERT_TRUE(QFile::copy(SIGNAL_CHILD, child));
         QProcess program;
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         program.start(child);
         ASSERT_TRUE(program.waitForReadyRead(20000));
         ASSERT_EQ(program.readAllStandardOutput().trimmed(), "ready");

@@ -123,8 +123,12 @@ TEST(ScaleLabels, ElevenLabelsAtTheIntegerSpacing) {
 
 TEST(ScaleLabels, NeverMoreThanElevenAndOneWhenThereIsNoSpacing) {
     const auto values = makeScaleLabelValues();
-    EXPECT_EQ(scaleLabels(109, values).size(), 11u) << "room for 13 spacings of 10, only 11 values";
-    EXPECT_EQ(scaleLabels(10, values).size(), 11u);
+    // Spacing 9 fits a twelfth label at y = 99 and spacing 1 one at y = 11: only the bound stops them.
+    const auto tall = scaleLabels(99, values);
+    ASSERT_EQ(tall.size(), 11u);
+    EXPECT_EQ(tall.back().yTwips, 90 * kTwipsPerPixel);
+    EXPECT_EQ(tall.back().text, " 0 ");
+    EXPECT_EQ(scaleLabels(11, values).size(), 11u);
     const auto tiny = scaleLabels(9, values);
     ASSERT_EQ(tiny.size(), 1u);
     EXPECT_EQ(tiny[0].text, " 100 ");

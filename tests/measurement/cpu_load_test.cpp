@@ -110,6 +110,17 @@ TEST(CPULoad, TotalInstanceAndUnknownProcessorsLeaveTheSlotsAlone) {
     EXPECT_EQ(load.GetCPUUsage(2), 0);
 }
 
+TEST(CPULoad, ProcessorNamedTwiceInOneBlockCountsItsFirstInstance) {
+    FakeSamplerOs os;
+    os.processors = 1;
+    os.blocks = {perf::writePerfData(perf::numberedProcessorBlock(at(0), {{0, 0}, {0, kSecond}})),
+                 perf::writePerfData(perf::numberedProcessorBlock(at(1), {{0, kSecond / 4}, {0, 0}}))};
+    CPULoad load(os);
+    load.CollectCPUData();
+    load.CollectCPUData();
+    EXPECT_EQ(load.GetCPUUsage(1), 75);
+}
+
 TEST(CPULoad, IndexOutsideTheProcessorsRaises8003) {
     FakeSamplerOs os;
     os.blocks = {processors(at(0), {0, 0})};
@@ -203,6 +214,7 @@ TEST(CPULoad95, StartsTheStatisticOnceAndStopsItOnDestruction) {
         EXPECT_EQ(load.GetCPUUsage(1), 17) << "the first usage starts the statistic";
         load.CollectCPUData();
         EXPECT_EQ(load.GetCPUUsage(1), 33);
+        EXPECT_EQ(processorFigure(load, 1), 33) << "the single statistic needs no second sample";
         expectError(8003, "CPULoad.GetCPUUsage()", "CPU index out of bounds", [&] { load.GetCPUUsage(2); });
     }
     const std::vector<std::string> expected = {

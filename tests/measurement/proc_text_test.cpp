@@ -16,8 +16,29 @@ constexpr const char* kProcStat =
 TEST(ProcStat, IdleIsIdlePlusIowaitOfEachProcessorLine) {
     const auto idle = processorIdleTicks(kProcStat);
     ASSERT_EQ(idle.size(), 2u) << "the summary line is no processor";
-    EXPECT_EQ(idle[0], 13343292u + 6130u);
-    EXPECT_EQ(idle[1], 13327890u + 4006u);
+    EXPECT_EQ(idle[0], (ProcessorIdle{0, 13343292u + 6130u}));
+    EXPECT_EQ(idle[1], (ProcessorIdle{1, 13327890u + 4006u}));
+}
+
+TEST(ProcStat, ProcessorsKeepTheirOwnNumberWhenOthersAreOffline) {
+    const auto idle = processorIdleTicks("cpu  9 9 9 9 9\ncpu0 1 1 1 1 1\ncpu2 1 1 1 2 2\ncpu7 1 1 1 3 3\n");
+    EXPECT_EQ(idle, (std::vector<ProcessorIdle>{{0, 2}, {2, 4}, {7, 6}}));
+}
+
+TEST(CpuList, CountIsOneMoreThanTheHighestNumber) {
+    struct Row {
+        const char* list;
+        std::optional<std::uint32_t> count;
+    };
+    const Row rows[] = {
+        {"0-3\n", 4}, {"0\n", 1}, {"0-1,4-5,8\n", 9}, {"8,0-3", 9}, {"0-4294967294", 4294967295u},
+        {"", std::nullopt}, {"\n", std::nullopt}, {"3-1", std::nullopt}, {"0-", std::nullopt},
+        {"0,,1", std::nullopt}, {"0-3 junk", std::nullopt}, {"0-4294967295", std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.list);
+        EXPECT_EQ(processorCountOfList(row.list), row.count);
+    }
 }
 
 TEST(ProcStat, DamagedLinesAreSkipped) {
@@ -28,7 +49,7 @@ TEST(ProcStat, DamagedLinesAreSkipped) {
         "cpu2 1 2 x 4 5\n"          // garbage
         "cpu3 1 2 3 4 99999999999999999999999\n"  // beyond 64 bits
         "cpu4 1 2 3 4 5");          // no final line feed
-    EXPECT_EQ(idle, (std::vector<std::uint64_t>{9, 9}));
+    EXPECT_EQ(idle, (std::vector<ProcessorIdle>{{1, 9}, {4, 9}}));
     EXPECT_TRUE(processorIdleTicks("").empty());
     EXPECT_TRUE(processorIdleTicks("cpu").empty());
 }

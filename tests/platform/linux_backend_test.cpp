@@ -9,21 +9,25 @@
 namespace tidemark {
 namespace {
 
-TEST(LinuxBackend, TwoRealSamplesGiveALoadForEveryProcessor) {
+TEST(LinuxBackend, TwoRealSamplesGiveALoadForEveryOnlineProcessor) {
     auto os = makeSamplerOs();
     CPULoad load(*os);
     const std::int32_t count = load.GetCPUCount();
-    ASSERT_GE(count, 1);
-    EXPECT_EQ(count, static_cast<std::int32_t>(std::thread::hardware_concurrency()));
+    const auto online = static_cast<std::int32_t>(std::thread::hardware_concurrency());
+    EXPECT_GE(count, online) << "processors that may come online later count too";
     load.CollectCPUData();
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     load.CollectCPUData();
+    std::int32_t sampled = 0;
     for (std::int32_t i = 1; i <= count; ++i) {
+        if (!load.HasTwoSamples(i)) continue;
+        ++sampled;
         const std::int32_t usage = load.GetCPUUsage(i);
         // Jiffy rounding against the millisecond clock may overshoot by a little.
         EXPECT_GE(usage, -10) << "processor " << i;
         EXPECT_LE(usage, 110) << "processor " << i;
     }
+    EXPECT_EQ(sampled, online);
 }
 
 TEST(LinuxBackend, ServesTooSmallABufferWithMoreData) {
@@ -32,13 +36,12 @@ TEST(LinuxBackend, ServesTooSmallABufferWithMoreData) {
     EXPECT_EQ(os->queryProcessorPerformanceData(tiny), SamplerOs::kMoreData);
 }
 
-TEST(LinuxBackend, MemoryAndClockReadings) {
+TEST(LinuxBackend, MemoryReadingOfThisMachine) {
     auto os = makeMachineOs();
     const MemoryStatus status = os->globalMemoryStatus();
     EXPECT_GT(status.totalPhys, 0);
     EXPECT_GT(status.availPhys, 0);
     EXPECT_LE(status.availPhys, status.totalPhys);
-    EXPECT_GE(os->firstProcessorMHz(), 0);
 }
 
 }  // namespace

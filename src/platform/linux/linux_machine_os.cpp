@@ -1,29 +1,26 @@
-// Memory from /proc/meminfo; the clock from cpufreq, else /proc/cpuinfo.
+#include "platform/linux/linux_machine_os.h"
+
 #include "measurement/proc_text.h"
 #include "platform/linux/proc_file.h"
 #include "platform/os_factory.h"
 
 namespace tidemark {
-namespace {
 
-class LinuxMachineOs final : public MachineOs {
-public:
-    MemoryStatus globalMemoryStatus() override {
-        const auto meminfo = readSmallFile("/proc/meminfo");
-        if (!meminfo) return {};
-        return proc::memoryStatus(*meminfo).value_or(MemoryStatus{});
-    }
+MemoryStatus LinuxMachineOs::globalMemoryStatus() {
+    const auto meminfo = readSmallFile(path("/proc/meminfo").c_str());
+    if (!meminfo) return {};
+    return proc::memoryStatus(*meminfo).value_or(MemoryStatus{});
+}
 
-    std::int32_t firstProcessorMHz() override {
-        if (const auto maxFreq = readSmallFile("/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq"))
-            if (const auto mhz = proc::maxFrequencyMHz(*maxFreq)) return *mhz;
-        if (const auto cpuinfo = readSmallFile("/proc/cpuinfo"))
-            if (const auto mhz = proc::firstProcessorMHz(*cpuinfo)) return *mhz;
+std::int32_t LinuxMachineOs::firstProcessorMHz() {
+    if (const auto maxFreq = readSmallFile(path("/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq").c_str()))
+        if (const auto mhz = proc::maxFrequencyMHz(*maxFreq)) return *mhz;
+    proc::FirstProcessorClockScan scan;
+    if (!readInPieces(path("/proc/cpuinfo").c_str(), kCpuinfoPieceBytes,
+                      [&scan](std::string_view piece) { return scan.add(piece); }))
         return 0;
-    }
-};
-
-}  // namespace
+    return scan.finish().value_or(0);
+}
 
 std::unique_ptr<MachineOs> makeMachineOs() { return std::make_unique<LinuxMachineOs>(); }
 

@@ -1,9 +1,10 @@
 // Serves the processor object of the performance data from /proc/stat, so the
 // sampler runs unchanged on Linux: each processor's idle and iowait time
-// becomes its idle-time counter, stamped with the UTC clock of the read.
+// becomes its idle-time counter.
+#include "platform/linux/linux_sampler_os.h"
+
 #include <algorithm>
-#include <cstring>
-#include <ctime>
+#include <limits>
 #include <unistd.h>
 
 #include "measurement/perf_data_writer.h"
@@ -16,61 +17,78 @@ namespace tidemark {
 namespace {
 
 constexpr long kFileNotFound = 2;
-constexpr std::int64_t kUnixEpochAsFileTime = 116'444'736'000'000'000LL;
-
-std::int64_t nowAsFileTime() {
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    return kUnixEpochAsFileTime + static_cast<std::int64_t>(now.tv_sec) * 10'000'000 + now.tv_nsec / 100;
-}
+// The block's time stamp is the monotonic clock counted from 2000-01-01 00:00
+// UTC: a calendar date the sampler converts like any other, on a time base
+// that wall-clock steps (NTP, the user) never move. Like the idle counters it
+// stands still during suspend, so the tick across one measures the time awake.
+constexpr std::int64_t kMonotonicEpochAsFileTime = 125'911'584'000'000'000LL;
 
 std::uint64_t ticksTo100ns() {
     const long ticksPerSecond = sysconf(_SC_CLK_TCK);
     return ticksPerSecond > 0 ? 10'000'000 / static_cast<std::uint64_t>(ticksPerSecond) : 100'000;
 }
 
-class LinuxSamplerOs final : public SamplerOs {
-public:
-    bool getVersion(std::uint32_t& platformId) override {
-        platformId = kPlatformNt;
-        return true;
-    }
+std::uint32_t configuredProcessors(const std::string& possibleList) {
+    if (const auto list = readSmallFile(possibleList.c_str()))
+        if (const auto count = proc::processorCountOfList(*list)) return *count;
+    const long configured = sysconf(_SC_NPROCESSORS_CONF);
+    return configured > 0 ? static_cast<std::uint32_t>(configured) : 0;
+}
 
-    std::uint32_t numberOfProcessors() override {
-        const auto stat = readSmallFile("/proc/stat");
-        return stat ? static_cast<std::uint32_t>(proc::processorIdleTicks(*stat).size()) : 0;
-    }
-
-    long queryProcessorPerformanceData(std::vector<std::byte>& buffer) override {
-        const auto stat = readSmallFile("/proc/stat");
-        if (!stat) return failed(buffer);
-        const std::vector<std::uint64_t> ticks = proc::processorIdleTicks(*stat);
-        if (buffer.size() < perf::processorBlockSize(ticks.size())) return kMoreData;
-        std::vector<std::int64_t> idle(ticks.size());
-        std::transform(ticks.begin(), ticks.end(), idle.begin(),
-                       [this](std::uint64_t t) { return static_cast<std::int64_t>(t * tickLength_); });
-        const auto block = perf::writePerfData(perf::processorBlock(systemTimeFromFileTime(nowAsFileTime()), idle));
-        std::copy(block.begin(), block.end(), buffer.begin());
-        return 0;
-    }
-
-    long openDynDataKey(const char*, std::uint32_t, DynKey& key) override {
-        key = 0;
-        return kFileNotFound;
-    }
-    void queryCpuUsageStatistic(DynKey, std::int32_t&) override {}
-    void closeKey(DynKey) override {}
-
-private:
-    static long failed(std::vector<std::byte>& buffer) {
-        std::fill(buffer.begin(), buffer.end(), std::byte{0});
-        return kFileNotFound;
-    }
-
-    const std::uint64_t tickLength_ = ticksTo100ns();
-};
+long failed(std::vector<std::byte>& buffer) {
+    std::fill(buffer.begin(), buffer.end(), std::byte{0});
+    return kFileNotFound;
+}
 
 }  // namespace
+
+timespec readSystemClock(clockid_t clock) {
+    timespec now{};
+    clock_gettime(clock, &now);
+    return now;
+}
+
+LinuxSamplerOs::LinuxSamplerOs(std::string root, ClockReader clock)
+    : root_(std::move(root)), clock_(std::move(clock)), tickLength_(ticksTo100ns()) {}
+
+bool LinuxSamplerOs::getVersion(std::uint32_t& platformId) {
+    platformId = kPlatformNt;
+    return true;
+}
+
+std::uint32_t LinuxSamplerOs::numberOfProcessors() {
+    std::uint64_t count = configuredProcessors(path("/sys/devices/system/cpu/possible"));
+    if (const auto stat = readSmallFile(path("/proc/stat").c_str()))
+        for (const proc::ProcessorIdle& processor : proc::processorIdleTicks(*stat))
+            count = std::max<std::uint64_t>(count, processor.number + std::uint64_t{1});
+    return static_cast<std::uint32_t>(std::min<std::uint64_t>(count, std::numeric_limits<std::uint32_t>::max()));
+}
+
+long LinuxSamplerOs::queryProcessorPerformanceData(std::vector<std::byte>& buffer) {
+    const auto stat = readSmallFile(path("/proc/stat").c_str());
+    if (!stat) return failed(buffer);
+    const SystemTime now = monotonicSystemTime();
+    std::vector<perf::ProcessorIdleTime> processors;
+    for (const proc::ProcessorIdle& processor : proc::processorIdleTicks(*stat))
+        processors.push_back({processor.number, static_cast<std::int64_t>(processor.ticks * tickLength_)});
+    if (buffer.size() < perf::processorBlockSize(processors)) return kMoreData;
+    const auto block = perf::writePerfData(perf::numberedProcessorBlock(now, processors));
+    std::copy(block.begin(), block.end(), buffer.begin());
+    return 0;
+}
+
+long LinuxSamplerOs::openDynDataKey(const char*, std::uint32_t, DynKey& key) {
+    key = 0;
+    return kFileNotFound;
+}
+void LinuxSamplerOs::queryCpuUsageStatistic(DynKey, std::int32_t&) {}
+void LinuxSamplerOs::closeKey(DynKey) {}
+
+SystemTime LinuxSamplerOs::monotonicSystemTime() const {
+    const timespec now = clock_(CLOCK_MONOTONIC);
+    return systemTimeFromFileTime(kMonotonicEpochAsFileTime + static_cast<std::int64_t>(now.tv_sec) * 10'000'000 +
+                                  now.tv_nsec / 100);
+}
 
 std::unique_ptr<SamplerOs> makeSamplerOs() { return std::make_unique<LinuxSamplerOs>(); }
 

@@ -1,0 +1,43 @@
+#pragma once
+// The Linux sampler backend. Where it reads from is given at construction, so
+// a test can point it at a fake /proc and /sys tree and a fake clock;
+// makeSamplerOs() gives it this machine's.
+#include <ctime>
+#include <functional>
+#include <string>
+
+#include "platform/sampler_os.h"
+
+namespace tidemark {
+
+// Reads one POSIX clock (clock_gettime).
+using ClockReader = std::function<timespec(clockid_t)>;
+timespec readSystemClock(clockid_t clock);
+
+class LinuxSamplerOs final : public SamplerOs {
+public:
+    // `root` goes in front of every /proc and /sys path; empty for this machine's.
+    explicit LinuxSamplerOs(std::string root = {}, ClockReader clock = readSystemClock);
+
+    bool getVersion(std::uint32_t& platformId) override;
+    // Every processor the machine may bring online (the possible list of
+    // /sys, else the configured count), not only those online now, so that
+    // one coming online later has a slot of its own.
+    std::uint32_t numberOfProcessors() override;
+    // Instance "N" is the processor of the "cpuN" line; the block is stamped
+    // with the monotonic clock (see the .cpp).
+    long queryProcessorPerformanceData(std::vector<std::byte>& buffer) override;
+    long openDynDataKey(const char* subKey, std::uint32_t access, DynKey& key) override;
+    void queryCpuUsageStatistic(DynKey key, std::int32_t& value) override;
+    void closeKey(DynKey key) override;
+
+private:
+    std::string path(const char* absolute) const { return root_ + absolute; }
+    SystemTime monotonicSystemTime() const;
+
+    std::string root_;
+    ClockReader clock_;
+    std::uint64_t tickLength_;  // one clock tick of /proc/stat in 100 ns
+};
+
+}  // namespace tidemark

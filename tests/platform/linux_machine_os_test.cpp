@@ -1,0 +1,88 @@
+// The Linux clock reading over a fake /proc and /sys tree.
+#include "platform/linux/linux_machine_os.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <optional>
+
+#include "support/fake_system_root.h"
+
+namespace tidemark {
+namespace {
+
+using testing::FakeSystemRoot;
+
+constexpr const char* kMaxFreq = "/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq";
+
+// One processor's block of /proc/cpuinfo as an x86 kernel writes it.
+std::string cpuinfoBlock(int number, const std::string& mhz) {
+    std::string flags;
+    for (int i = 0; i < 90; ++i) flags += " flag" + std::to_string(i);
+    return "processor\t: " + std::to_string(number) +
+           "\nvendor_id\t: GenuineIntel\ncpu family\t: 6\nmodel name\t: Test CPU @ 2.40GHz\n"
+           "stepping\t: 7\ncpu MHz\t\t: " + mhz + "\ncache size\t: 4096 KB\nflags\t\t:" + flags +
+           "\nbogomips\t: 4788.91\naddress sizes\t: 46 bits physical, 48 bits virtual\n\n";
+}
+
+// Bytes this process has read from files so far (the kernel's count).
+std::optional<long long> bytesReadSoFar() {
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    long long value = 0;
+    while (io >> key >> value)
+        if (key == "rchar:") return value;
+    return std::nullopt;
+}
+
+TEST(LinuxMachine, ClockFromCpufreqElseCpuinfoElseZero) {
+    struct Row {
+        const char* name;
+        std::optional<std::string> maxFreq;
+        std::optional<std::string> cpuinfo;
+        std::int32_t mhz;
+    };
+    const std::string twoProcessors = cpuinfoBlock(0, "2394.456") + cpuinfoBlock(1, "800.000");
+    const Row rows[] = {
+        {"cpufreq in kHz wins", "3400000\n", twoProcessors, 3400},
+        {"cpufreq halves down to even", "2394500\n", std::nullopt, 2394},
+        {"cpufreq halves up to even", "2395500\n", std::nullopt, 2396},
+        {"no cpufreq: the first processor of cpuinfo", std::nullopt, twoProcessors, 2394},
+        {"damaged cpufreq: cpuinfo", "n/a\n", twoProcessors, 2394},
+        {"first processor without a clock", std::nullopt, "processor\t: 0\n\nprocessor\t: 1\ncpu MHz\t: 800\n", 0},
+        {"neither", std::nullopt, std::nullopt, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeSystemRoot root;
+        if (row.maxFreq) root.write(kMaxFreq, *row.maxFreq);
+        if (row.cpuinfo) root.write("/proc/cpuinfo", *row.cpuinfo);
+        EXPECT_EQ(LinuxMachineOs(root.path()).firstProcessorMHz(), row.mhz);
+    }
+}
+
+TEST(LinuxMachine, ClockReadsCpuinfoOnlyAsFarAsTheFirstProcessor) {
+    FakeSystemRoot root;
+    std::string cpuinfo;
+    for (int n = 0; n < 256; ++n) cpuinfo += cpuinfoBlock(n, n == 0 ? "2394.456" : "800.000");
+    root.write("/proc/cpuinfo", cpuinfo);
+    LinuxMachineOs os(root.path());
+    const auto before = bytesReadSoFar();
+    if (!before) GTEST_SKIP() << "the kernel keeps no read count";
+    EXPECT_EQ(os.firstProcessorMHz(), 2394);
+    EXPECT_LT(*bytesReadSoFar() - *before, 8 * 1024) << "of " << cpuinfo.size() << " bytes";
+}
+
+TEST(LinuxMachine, ClockLineAcrossAPieceBoundaryIsReadWhole) {
+    const std::string head = "processor\t: 0\nflags\t\t: ";
+    const std::string clockStart = "\ncpu MHz\t\t: 23";
+    const std::size_t padding = LinuxMachineOs::kCpuinfoPieceBytes - head.size() - clockStart.size();
+    const std::string cpuinfo = head + std::string(padding, 'x') + clockStart + "94.456\n\n" + cpuinfoBlock(1, "800.0");
+    ASSERT_EQ(cpuinfo.find("94.456"), LinuxMachineOs::kCpuinfoPieceBytes);
+    FakeSystemRoot root;
+    root.write("/proc/cpuinfo", cpuinfo);
+    EXPECT_EQ(LinuxMachineOs(root.path()).firstProcessorMHz(), 2394);
+}
+
+}  // namespace
+}  // namespace tidemark

@@ -1,0 +1,36 @@
+#pragma once
+// A temporary folder that stands in for the file-system root, so a backend
+// reads its /proc and /sys files from text the test wrote.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace tidemark::testing {
+
+class FakeSystemRoot {
+public:
+    FakeSystemRoot() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tidemark-root-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) ADD_FAILURE() << "no temporary folder";
+        root_ = pattern;
+    }
+    ~FakeSystemRoot() { std::filesystem::remove_all(root_); }
+    FakeSystemRoot(const FakeSystemRoot&) = delete;
+    FakeSystemRoot& operator=(const FakeSystemRoot&) = delete;
+
+    // `absolute` as the backend names it, such as "/proc/stat".
+    void write(const std::string& absolute, const std::string& text) const {
+        const std::filesystem::path file = root_ + absolute;
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
+    }
+    const std::string& path() const { return root_; }
+
+private:
+    std::string root_;
+};
+
+}  // namespace tidemark::testing
