@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "fakes/fake_desktop.h"
 #include "graph/draw_graph.h"
 #include "platform/os_factory.h"
 #include "platform/qt/desktop_services.h"
@@ -31,37 +32,15 @@ void DrawGraphFullHistory(benchmark::State& state) {
 }
 BENCHMARK(DrawGraphFullHistory)->Arg(365)->Arg(1900)->Arg(3800)->Unit(benchmark::kMicrosecond);
 
-struct NoDialogs : tidemark::Dialogs {
-    void information(const QString&, const QString&) override {}
-    void exclamation(const QString&, const QString&) override {}
-    bool question(const QString&, const QString&) override { return false; }
-    void plain(const QString&, const QString&) override {}
-    void runModal(QDialog&) override {}
-    std::optional<QString> saveFileName(const QString&, const QString&, const QStringList&) override { return {}; }
-};
-struct NoShell : tidemark::Shell {
-    bool open(const QString&) override { return true; }
-    QString findProgram(const QString&) override { return {}; }
-    bool startDetached(const QString&, const QStringList&) override { return false; }
-};
-struct NoSettings : tidemark::SettingsStore {
-    QString read(const QString&, const QString&, const QString&, const QString& fallback) override { return fallback; }
-    void write(const QString&, const QString&, const QString&, const QString&) override {}
-};
-struct NoLock : tidemark::InstanceLock {
-    bool anotherInstanceRunning() override { return false; }
-    void release() override {}
-};
-
 // One whole tick of the real window on this machine's backends: sample,
 // memory, labels, DrawGraph and the repaint it causes, with a full history.
 void WholeTick(benchmark::State& state) {
     auto samplerOs = tidemark::makeSamplerOs();
     auto machine = tidemark::makeMachineOs();
-    NoDialogs dialogs;
-    NoShell shell;
-    NoSettings settings;
-    NoLock lock;
+    tidemark::testing::FakeDialogs dialogs;
+    tidemark::testing::FakeShell shell;
+    tidemark::testing::FakeSettings settings;
+    tidemark::testing::FakeInstanceLock lock;
     QTemporaryDir folder;
     auto clock = tidemark::makeSystemClock();
     tidemark::frmMain window(
