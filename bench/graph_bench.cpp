@@ -27,7 +27,7 @@ void DrawGraphFullHistory(benchmark::State& state) {
     for (int i = 0; i <= width + 20; ++i) history.append(static_cast<std::int16_t>(i % 100), 50);
     for (auto _ : state) {
         reading = static_cast<std::int16_t>((reading + 37) % 101);
-        benchmark::DoNotOptimize(tidemark::DrawGraph(history, canvas, settings, reading, 1 << 20, 1 << 19));
+        benchmark::DoNotOptimize(tidemark::DrawGraph(history, canvas, settings, reading, 50));
     }
 }
 BENCHMARK(DrawGraphFullHistory)->Arg(365)->Arg(1900)->Arg(3800)->Unit(benchmark::kMicrosecond);

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "logging/append_file.h"
+#include "platform/append_file.h"
 #include "logging/log_lines.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "measurement/numbers.h"
+#include "base/numbers.h"
 #include "measurement/proc_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/registry_value.h"
+#include "platform/registry_value.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;

@@ -67,8 +67,8 @@ void drawHistoryScaled(PixelCanvas& canvas, const SampleHistory& history, const 
 }
 
 LevelBars DrawGraph(SampleHistory& history, PixelCanvas& canvas, const GraphSettings& settings,
-                    std::int16_t cpuPercent, std::int32_t totalMemoryKB, std::int32_t freeMemoryKB) {
-    history.append(cpuPercent, memoryInUsePercent(freeMemoryKB, totalMemoryKB));
+                    std::int16_t cpuPercent, std::int16_t memPercent) {
+    history.append(cpuPercent, memPercent);
     const LevelBars levels{levelOf(history.CpuHistory[0]), levelOf(history.MemHistory[0])};
     drawHistory(canvas, history, settings);
     return levels;

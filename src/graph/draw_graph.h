@@ -35,6 +35,6 @@ void drawHistoryScaled(PixelCanvas& canvas, const SampleHistory& history, const 
 
 // One call per tick: appends the readings and redraws; returns the levels for the bars.
 LevelBars DrawGraph(SampleHistory& history, PixelCanvas& canvas, const GraphSettings& settings,
-                    std::int16_t cpuPercent, std::int32_t totalMemoryKB, std::int32_t freeMemoryKB);
+                    std::int16_t cpuPercent, std::int16_t memPercent);
 
 }  // namespace tidemark

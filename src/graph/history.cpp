@@ -18,14 +18,6 @@ void SampleHistory::append(std::int16_t cpuPercent, std::int16_t memPercent) {
     if (HistoryCount < HistoryCapacity) ++HistoryCount;
 }
 
-std::int16_t memoryInUsePercent(std::int32_t freeMemoryKB, std::int32_t totalMemoryKB) {
-    if (totalMemoryKB <= 0) return 0;
-    const double percent = std::floor(100.0 - static_cast<double>(freeMemoryKB) * 100.0 / totalMemoryKB);
-    constexpr double lowest = std::numeric_limits<std::int16_t>::min();
-    constexpr double highest = std::numeric_limits<std::int16_t>::max();
-    return static_cast<std::int16_t>(std::clamp(percent, lowest, highest));
-}
-
 int levelOf(std::int16_t percent) { return static_cast<int>(std::floor(percent / 5.0)); }
 
 }  // namespace tidemark

@@ -18,11 +18,6 @@ struct SampleHistory {
     void append(std::int16_t cpuPercent, std::int16_t memPercent);
 };
 
-// The share of physical memory in use, rounded down: floor(100 - free*100/total),
-// in double precision so no memory size overflows. 0 when the total is not
-// positive; clamped to the 16-bit range the history holds.
-std::int16_t memoryInUsePercent(std::int32_t freeMemoryKB, std::int32_t totalMemoryKB);
-
 // The highest lit segment of a 20-segment bar: floor(percent / 5); a negative
 // reading gives -1, which lights nothing.
 int levelOf(std::int16_t percent);

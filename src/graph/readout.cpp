@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "measurement/numbers.h"
+#include "base/numbers.h"
 
 namespace tidemark {
 

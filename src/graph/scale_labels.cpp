@@ -1,6 +1,6 @@
 #include "graph/scale_labels.h"
 
-#include "measurement/numbers.h"
+#include "base/numbers.h"
 
 namespace tidemark {
 

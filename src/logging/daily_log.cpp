@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QLocale>
 
-#include "logging/append_file.h"
+#include "platform/append_file.h"
 #include "logging/log_lines.h"
 #include "platform/qt/app_folders.h"
 

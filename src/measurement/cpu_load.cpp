@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "measurement/numbers.h"
+#include "base/numbers.h"
 #include "measurement/perf_data.h"
 #include "measurement/perf_layout.h"
 

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <limits>
 
-#include "measurement/numbers.h"
+#include "base/numbers.h"
 
 namespace tidemark::proc {
 namespace {

@@ -14,7 +14,8 @@
 
 #include "graph/scale_labels.h"
 #include "measurement/cpu_clock.h"
-#include "measurement/numbers.h"
+#include "measurement/reading.h"
+#include "base/numbers.h"
 #include "platform/qt/app_folders.h"
 #include "window/widgets.h"
 
@@ -28,13 +29,6 @@ void resumeNext(Step&& step) {
         step();
     } catch (const std::exception&) {
     }
-}
-
-QString text(std::int64_t value, const char* unit) { return QString::fromStdString(decimalText(value)) + unit; }
-
-std::int32_t bytesToKilobytes(std::int64_t bytes) {
-    const double kb = roundHalfEven(static_cast<double>(bytes) / 1024.0);
-    return static_cast<std::int32_t>(std::clamp(kb, 0.0, 2147483647.0));
 }
 
 QColor toColor(Rgb rgb) { return QColor::fromRgb(rgb); }
@@ -174,11 +168,10 @@ void frmMain::tmrUpdate_Timer() {
     if (mUnloaded) return;  // the window was closed in the event pass
     const std::int16_t cpu = sampleProcessorFigure();
     GetMemoryInfo();
-    const std::int32_t totalKB = bytesToKilobytes(mMemStatus.totalPhys);
-    const std::int32_t freeKB = bytesToKilobytes(mMemStatus.availPhys);
     if (!mPaused) tmrUpdate->start();
-    setLabelTexts(cpu, totalKB, freeKB);
-    DrawGraph(cpu, totalKB, freeKB);
+    mReading = readingOf(cpu, mMemStatus, GetCPUClock(services_.machine));
+    setLabelTexts(mReading);
+    DrawGraph(mReading);
     if (mLog.isOn()) LogItToDisk();
 }
 
@@ -196,18 +189,18 @@ std::int16_t frmMain::sampleProcessorFigure() {
 
 void frmMain::GetMemoryInfo() { mMemStatus = services_.machine.globalMemoryStatus(); }
 
-void frmMain::setLabelTexts(std::int16_t cpu, std::int32_t totalKB, std::int32_t freeKB) {
-    Label6->setText(text(cpu, " %"));
-    Label8->setText(text(totalKB / 1024 + 1, " Mb"));
-    Label10->setText(text(freeKB / 1024 + 1, " Mb"));
-    Label3->setText(text(cpu, " %"));
-    Label4->setText(text(memoryInUsePercent(freeKB, totalKB), " %"));
-    Label5->setText(text(GetCPUClock(services_.machine), " Mc"));
+void frmMain::setLabelTexts(const Reading& reading) {
+    Label6->setText(QString::fromStdString(reading.cpuText));
+    Label8->setText(QString::fromStdString(reading.totalText));
+    Label10->setText(QString::fromStdString(reading.freeText));
+    Label3->setText(QString::fromStdString(reading.cpuText));
+    Label4->setText(QString::fromStdString(reading.memText));
+    Label5->setText(QString::fromStdString(reading.clockText));
 }
 
-void frmMain::DrawGraph(std::int16_t cpuPercent, std::int32_t totalMemoryKB, std::int32_t freeMemoryKB) {
+void frmMain::DrawGraph(const Reading& reading) {
     const LevelBars levels =
-        tidemark::DrawGraph(history_, Graph->canvas(), graphSettings_, cpuPercent, totalMemoryKB, freeMemoryKB);
+        tidemark::DrawGraph(history_, Graph->canvas(), graphSettings_, reading.cpu, reading.memPercent);
     Picture1->setLevels(levels.cpuLevel, levels.memLevel);
     Graph->showHistory(history_, graphSettings_);
 }

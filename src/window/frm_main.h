@@ -11,6 +11,7 @@
 #include "logging/daily_log.h"
 #include "logging/save_dialog.h"
 #include "measurement/cpu_load.h"
+#include "measurement/reading.h"
 #include "platform/os_types.h"
 #include "window/layout.h"
 #include "window/window_services.h"
@@ -94,8 +95,8 @@ private:
     void showClockLine();
     void countStart();
     std::int16_t sampleProcessorFigure();
-    void setLabelTexts(std::int16_t cpu, std::int32_t totalKB, std::int32_t freeKB);
-    void DrawGraph(std::int16_t cpuPercent, std::int32_t totalMemoryKB, std::int32_t freeMemoryKB);
+    void setLabelTexts(const Reading& reading);
+    void DrawGraph(const Reading& reading);
     double graphInnerWidth() const;
     double graphInnerHeight() const;
     void setHistoryCapacity();
@@ -122,6 +123,7 @@ private:
     std::array<std::int16_t, 11> ScaleLabelValues{};
     MemoryStatus mMemStatus;
     std::int16_t mLastCpu = 0;
+    Reading mReading;  // the last tick's, which the labels, graph, meters and log show
     StretchLayout layout_;
     SaveState mSave;
 

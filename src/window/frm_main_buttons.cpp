@@ -31,7 +31,7 @@ void frmMain::chkLogTodisk_Click() {
 }
 
 void frmMain::LogItToDisk() {
-    const LogReport report = mLog.record(Label3->text().toStdString(), Label4->text().toStdString());
+    const LogReport report = mLog.record(mReading.cpuText, mReading.memText);
     if (report.failed()) showLogState(report);
 }
 

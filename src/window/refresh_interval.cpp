@@ -1,6 +1,6 @@
 #include "window/refresh_interval.h"
 
-#include "measurement/numbers.h"
+#include "base/numbers.h"
 
 namespace tidemark {
 

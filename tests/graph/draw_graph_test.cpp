@@ -103,7 +103,7 @@ TEST(DrawGraphCall, AppendsAndReturnsTheLevels) {
     SampleHistory history;
     history.HistoryCapacity = 10;
     PixelCanvas canvas(10, 10);
-    const LevelBars levels = DrawGraph(history, canvas, kSettings, 97, 3000, 1000);
+    const LevelBars levels = DrawGraph(history, canvas, kSettings, 97, 66);
     EXPECT_EQ(history.HistoryCount, 1);
     EXPECT_EQ(history.MemHistory[0], 66);
     EXPECT_EQ(levels.cpuLevel, 19);

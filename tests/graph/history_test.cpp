@@ -36,15 +36,6 @@ TEST(History, NarrowedGraphKeepsItsCount) {
     EXPECT_EQ(history.CpuHistory.front(), 6);
 }
 
-TEST(MemoryInUse, RoundsDownAndSurvivesAnySize) {
-    EXPECT_EQ(memoryInUsePercent(1000, 1000), 0);
-    EXPECT_EQ(memoryInUsePercent(0, 1000), 100);
-    EXPECT_EQ(memoryInUsePercent(1000, 3000), 66) << "66.67 rounds down";
-    EXPECT_EQ(memoryInUsePercent(262144, 1048576), 75);
-    EXPECT_EQ(memoryInUsePercent(2000000000, 2100000000), 4) << "free*100 would overflow 32 bits";
-    EXPECT_EQ(memoryInUsePercent(5, 0), 0) << "no total";
-}
-
 TEST(LevelBars, FivePercentPerSegment) {
     const std::pair<std::int16_t, int> rows[] = {{0, 0},   {4, 0},   {5, 1},   {9, 1},  {95, 19},
                                                  {99, 19}, {100, 20}, {-1, -1}, {-5, -1}, {-6, -2}};

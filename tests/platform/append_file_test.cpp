@@ -1,4 +1,4 @@
-#include "logging/append_file.h"
+#include "platform/append_file.h"
 
 #include <gtest/gtest.h>
 

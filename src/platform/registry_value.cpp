@@ -1,8 +1,8 @@
-#include "tools/registry_value.h"
+#include "platform/registry_value.h"
 
 #include <cstdio>
 
-#include "measurement/numbers.h"
+#include "base/numbers.h"
 
 namespace tidemark {
 namespace {

@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "logging/append_file.h"
+#include "platform/append_file.h"
 
 namespace tidemark {
 namespace {
