@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the perf_walk_fuzz seeds: a processor count, the first block's
+"""Writes the perf_walk_fuzz seeds, which the sampler's tests also read: a processor count, the first block's
 length and two performance-data blocks of a processor object, laid out field
 by field from the published record layout (winperf.h, 32-bit fields, little
 endian) rather than by the program's own writer."""
@@ -22,9 +22,11 @@ def instance(name, idle):
     name_bytes = (name + "\0").encode("utf-16-le")
     length = len(pad8(b"\0" * 24 + name_bytes))
     definition = pad8(struct.pack("<6I", length, 0, 0, 0xFFFFFFFF, 24, len(name_bytes)) + name_bytes)
-    # PERF_COUNTER_BLOCK: ByteLength and padding, then the idle time at
-    # offset 8 and the user time at offset 16.
-    counters = struct.pack("<IIqq", 24, 0, idle, 0)
+    # PERF_COUNTER_BLOCK: ByteLength and padding, then the user time at
+    # offset 8 and the idle time at offset 16 (an idle counter at an offset
+    # other than its size, so that a reader mistaking one field for the other
+    # reads the wrong counter).
+    counters = struct.pack("<IIqq", 24, 0, 7 * idle + 12345, idle)
     return definition + counters
 
 
@@ -36,7 +38,7 @@ def counter(title, offset):
 
 
 def processor_object(idle_by_name):
-    counters = counter(USER_COUNTER, 16) + counter(IDLE_COUNTER, 8)
+    counters = counter(USER_COUNTER, 8) + counter(IDLE_COUNTER, 16)
     total = sum(idle_by_name.values())
     instances = b"".join(instance(name, idle) for name, idle in idle_by_name.items())
     instances += instance("_Total", total)

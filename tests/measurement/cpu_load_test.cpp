@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <optional>
+
 #include "fakes/fake_sampler_os.h"
 #include "measurement/perf_data_writer.h"
 #include "measurement/perf_layout.h"
@@ -246,6 +250,57 @@ TEST(CPULoad95, ObjectThatNeverSampledLeavesTheRegistryAlone) {
     os.platformId = 0;
     { CPULoad load(os); }
     EXPECT_TRUE(os.keyLog.empty());
+}
+
+}  // namespace
+}  // namespace tidemark
+
+namespace tidemark {
+namespace {
+
+// Blocks laid out field by field from the published record layout by
+// fuzz/make_perf_walk_seeds.py, not by the reader's own offsets: a processor
+// count, the first block's length (16 bits), then two blocks a second apart.
+struct LaidOutBlocks {
+    std::uint32_t processors = 0;
+    std::vector<std::byte> first, second;
+};
+
+LaidOutBlocks readLaidOutBlocks(const char* name) {
+    std::ifstream in(std::string(PERF_SEEDS) + "/" + name, std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_GT(bytes.size(), 3u);
+    const auto* data = reinterpret_cast<const std::byte*>(bytes.data());
+    const std::size_t firstLength = static_cast<unsigned char>(bytes[1]) | static_cast<unsigned char>(bytes[2]) << 8;
+    return {static_cast<unsigned char>(bytes[0]), {data + 3, data + 3 + firstLength},
+            {data + 3 + firstLength, data + bytes.size()}};
+}
+
+TEST(CPULoad, ReadsBlocksLaidOutByThePublishedLayout) {
+    struct Row {
+        const char* file;
+        std::vector<std::optional<std::int32_t>> loads;  // nothing: not in both samples
+    };
+    const Row rows[] = {{"two_processors.bin", {75, 25}},
+                        {"processor_offline_and_new.bin", {50, std::nullopt, 90, std::nullopt}}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.file);
+        const LaidOutBlocks blocks = readLaidOutBlocks(row.file);
+        FakeSamplerOs os;
+        os.processors = blocks.processors;
+        os.blocks = {blocks.first, blocks.second};
+        CPULoad load(os);
+        load.CollectCPUData();
+        load.CollectCPUData();
+        ASSERT_EQ(load.GetCPUCount(), static_cast<std::int32_t>(row.loads.size()));
+        for (std::int32_t i = 1; i <= load.GetCPUCount(); ++i) {
+            const auto& expected = row.loads[i - 1];
+            EXPECT_EQ(load.HasTwoSamples(i), expected.has_value()) << "processor " << i;
+            if (expected) {
+                EXPECT_EQ(load.GetCPUUsage(i), *expected) << "processor " << i;
+            }
+        }
+    }
 }
 
 }  // namespace
