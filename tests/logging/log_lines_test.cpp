@@ -32,21 +32,6 @@ TEST(LogTimes, EveryLocalesShortFormatKeepsItsSeconds) {
     }
 }
 
-TEST(LogLines, ByteExactBlocks) {
-    EXPECT_EQ(startBlock(false, "12/5/26", "2:07 PM"),
-              "Marlo-TIDEMARK Log Date12/5/26\r\nStart>2:07 PM\r\nCPU\tRAM\r\n");
-    EXPECT_EQ(startBlock(true, "12/5/26", "14:07"), "\r\nStart>14:07\r\nCPU\tRAM\r\n");
-    EXPECT_EQ(readingLine("23 %", "61 %"), "23\t61\r\n");
-    EXPECT_EQ(readingLine("100", ""), "100\t\r\n") << "a label without a space is taken whole";
-    EXPECT_EQ(stopLine("14:09"), "Stop>14:09\r\n");
-    EXPECT_EQ(exitStopLine("14:09"), "Stop>14:09\t");
-}
-
-TEST(LogLines, ExitStopThenStartLeavesNoEmptyLine) {
-    const std::string file = startBlock(false, "d", "t1") + readingLine("5 %", "40 %") + exitStopLine("t2") +
-                             startBlock(true, "d", "t3");
-    EXPECT_EQ(file, "Marlo-TIDEMARK Log Dated\r\nStart>t1\r\nCPU\tRAM\r\n5\t40\r\nStop>t2\t\r\nStart>t3\r\nCPU\tRAM\r\n");
-}
 
 }  // namespace
 }  // namespace tidemark::logfile

@@ -1,17 +1,15 @@
-// Stay on top, the refresh interval, the read-out box and the tool buttons.
+// Stay on top, the refresh interval, the read-out box and the tool buttons,
+// driven by keys and clicks on the widgets the user reaches.
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
-#include <QAbstractItemView>
-#include <QPainter>
-#include <QTest>
 
-#include "window/refresh_interval.h"
 #include "window/widgets.h"
 #include "window/window_fixture.h"
 
@@ -19,18 +17,6 @@ namespace tidemark {
 namespace {
 
 using namespace tidemark::testing;
-
-TEST(RefreshInterval, EntriesTheTimerAccepts) {
-    const std::pair<const char*, std::optional<int>> rows[] = {
-        {"100", 100}, {"75", 75},     {"49", std::nullopt},     {"50", 50},      {"50.5", 50},
-        {"51.5", 52}, {"200ms", 200}, {"abc", std::nullopt},    {"1 000", 1000}, {"70000", std::nullopt},
-        {"65535", 65535}, {"-100", std::nullopt}, {"1e999", std::nullopt},
-    };
-    for (const auto& [text, expected] : rows) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(refreshIntervalFrom(text), expected);
-    }
-}
 
 class Options : public WindowFixture {
 protected:
@@ -51,24 +37,19 @@ protected:
 };
 
 TEST_F(Options, TypedIntervalTakesEffectWithEnterAndStaysAsTyped) {
-    struct Row {
-        const char* typed;
-        bool enter;
-        int interval;  // 500 when refused
+    const std::tuple<const char*, bool, int> rows[] = {  // typed, Enter, interval (500: refused)
+        {"75", true, 75},       {"75", false, 500},    {"750", true, 750},     {"50", true, 50},
+        {"80", true, 80},       {"51.5", true, 52},    {"200ms", true, 200},   {"1 000", true, 1000},
+        {"1e3", true, 1000},    {" 200", true, 200},   {"&H64", true, 100},    {"65535", true, 65535},
+        {"49", true, 500},      {"2", true, 500},      {"20", true, 500},      {"abc", true, 500},
+        {"70000", true, 500},   {"-100", true, 500},   {"1e999", true, 500},
     };
-    const Row rows[] = {
-        {"75", true, 75},       {"75", false, 500},     {"750", true, 750},    {"50", true, 50},
-        {"80", true, 80},       {"51.5", true, 52},     {"200ms", true, 200},  {"1 000", true, 1000},
-        {"1e3", true, 1000},    {" 200", true, 200},    {"&H64", true, 100},   {"65535", true, 65535},
-        {"49", true, 500},      {"2", true, 500},       {"20", true, 500},     {"abc", true, 500},
-        {"70000", true, 500},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.typed);
+    for (const auto& [typed, enter, interval] : rows) {
+        SCOPED_TRACE(typed);
         window->updateTimer().setInterval(500);
-        type(row.typed, row.enter);
-        EXPECT_EQ(window->updateTimer().interval(), row.interval);
-        EXPECT_EQ(refresh()->currentText().toStdString(), row.typed) << "no completion rewrites it";
+        type(typed, enter);
+        EXPECT_EQ(window->updateTimer().interval(), interval);
+        EXPECT_EQ(refresh()->currentText().toStdString(), typed) << "no completion rewrites it";
     }
 }
 
@@ -78,16 +59,15 @@ TEST_F(Options, PickingFromTheListSetsTheInterval) {
     ASSERT_TRUE(refresh()->view()->isVisible());
     QTest::keyClick(refresh()->view(), Qt::Key_Home);
     QTest::keyClick(refresh()->view(), Qt::Key_Return);
-    EXPECT_EQ(refresh()->currentText(), "100");
     EXPECT_EQ(window->updateTimer().interval(), 100);
 }
 
 TEST_F(Options, PausedTimerTakesTheNewIntervalWithoutStarting) {
-    window->CmdOptions_Click(2);
-    refresh()->setEditText("300");
-    window->CmbRefresh_KeyPress(13);
+    control<QToolButton>("CmdOptions(2)")->click();
+    type("300", true);
     EXPECT_FALSE(window->updateTimer().isActive());
-    window->CmdOptions_Click(2);
+    control<QToolButton>("CmdOptions(2)")->click();
+    EXPECT_TRUE(window->updateTimer().isActive());
     EXPECT_EQ(window->updateTimer().interval(), 300);
 }
 
@@ -100,44 +80,52 @@ TEST_F(Options, StayOnTopKeepsPlaceAndSize) {
     EXPECT_FALSE(window->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
 }
 
-TEST_F(Options, ReadOutBoxFollowsTheLeftButtonAndSurvivesTicks) {
+TEST_F(Options, ReadOutFollowsTheLeftButtonAndShowsItsWholeText) {
+    auto* graph = control<GraphView>("Graph");
     auto* box = control<QLineEdit>("txtValue");
-    ASSERT_EQ(window->graph().canvas().height(), 233);
-    window->Graph_MouseDown(1, 40, 100);
-    EXPECT_TRUE(box->isVisible());
-    EXPECT_EQ(box->text(), "57%") << "100 / 2.33 rounds to 43";
-    EXPECT_EQ(box->pos(), window->graph().contentsRect().topLeft() + QPoint(40, 100));
+    const QPoint inner = graph->contentsRect().topLeft();
+    ASSERT_EQ(graph->contentsRect().height(), 233);
+    QTest::mousePress(graph, Qt::LeftButton, {}, inner + QPoint(40, 119));
+    EXPECT_EQ(box->text(), "49%") << "119 / 2.33 rounds to 51";
+    EXPECT_EQ(box->pos(), inner + QPoint(40, 119));
     window->tmrUpdate_Timer();
-    EXPECT_TRUE(box->isVisible());
-    window->Graph_MouseMove(3, 40, 0);
-    EXPECT_EQ(box->text(), "57%") << "two buttons held: nothing changes";
-    window->Graph_MouseMove(1, 40, 0);
+    QTest::mouseMove(graph, inner + QPoint(40, 0));
     EXPECT_EQ(box->text(), "100%");
-    window->Graph_MouseDown(2, 40, 0);
+    EXPECT_TRUE(box->isVisible()) << "a tick leaves it";
+    for (const int y : {0, 119}) {  // "100%" and "49%", neither cut off
+        QTest::mouseMove(graph, inner + QPoint(40, y));
+        const QRect ink = inkBounds(box->grab().toImage(), QColor(255, 255, 192));
+        QImage reference(200, box->height(), QImage::Format_RGB32);
+        reference.fill(QColor(255, 255, 192));
+        QPainter painter(&reference);
+        painter.setFont(box->font());
+        painter.drawText(reference.rect(), Qt::AlignCenter, box->text());
+        painter.end();
+        EXPECT_TRUE(ink.left() > 0 && ink.right() < box->width() - 1) << box->text().toStdString();
+        EXPECT_NEAR(ink.width(), inkBounds(reference, QColor(255, 255, 192)).width(), 1);
+    }
+    QTest::mouseMove(graph, inner + QPoint(2000, 2000));  // far right of and below the graph
+    EXPECT_EQ(box->text(), "0%");
+    EXPECT_EQ(box->pos(), inner + QPoint(graph->contentsRect().width() - 10, 233 - 15)) << "kept inside";
+    QTest::mouseMove(graph, inner + QPoint(-30, -20));
+    EXPECT_EQ(box->text(), "100%");
+    EXPECT_EQ(box->pos(), inner + QPoint(-30, -20)) << "it follows the pointer above and left";
+    QTest::mousePress(graph, Qt::RightButton, {}, inner + QPoint(40, 50));
     EXPECT_FALSE(box->isVisible()) << "the right button hides it";
-    window->Graph_MouseMove(1, 40, 0);
-    EXPECT_TRUE(box->isVisible());
-    window->Graph_MouseUp(1, 40, 0);
+    QTest::mouseMove(graph, inner + QPoint(40, 100));
+    EXPECT_FALSE(box->isVisible()) << "two buttons held: nothing changes";
+    QTest::mouseRelease(graph, Qt::RightButton, {}, inner + QPoint(40, 100));
+    QTest::mouseRelease(graph, Qt::LeftButton, {}, inner + QPoint(40, 100));
     EXPECT_FALSE(box->isVisible());
 }
 
 TEST_F(Options, HelpAndAboutButtons) {
-    window->CmdHelp_Click(0);
+    control<QToolButton>("CmdHelp(0)")->click();
     EXPECT_EQ(dialogs.modalDialogs, QStringList{"frmAbout"});
-    EXPECT_TRUE(dialogs.shown.isEmpty());
-    window->CmdHelp_Click(1);
+    control<QToolButton>("CmdHelp(1)")->click();
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_TRUE(dialogs.shown.front().startsWith("Help|TideMark 2.0.1"));
-    shell.onPath = {"kinfocenter"};
-    window->Command3_Click();
-    EXPECT_EQ(shell.started, QStringList{"/usr/bin/kinfocenter"}) << "System Info falls back";
 }
-
-}  // namespace
-}  // namespace tidemark
-
-namespace tidemark {
-namespace {
 
 TEST_F(Options, ButtonsThatStartNothingSayWhatTheyTried) {
     shell.defaultHandlerWorks = false;
@@ -155,36 +143,8 @@ TEST_F(Options, ButtonsThatStartNothingSayWhatTheyTried) {
     dialogs.shown.clear();
     shell.onPath = {"kinfocenter"};
     control<QToolButton>("Command3")->click();
-    EXPECT_TRUE(dialogs.shown.isEmpty()) << "the fallback started";
-}
-
-}  // namespace
-}  // namespace tidemark
-
-namespace tidemark {
-namespace {
-
-TEST_F(Options, ReadOutShowsItsWholeText) {
-    auto* graph = control<GraphView>("Graph");
-    auto* box = control<QLineEdit>("txtValue");
-    const QPoint inner = graph->contentsRect().topLeft();
-    for (const int y : {0, 119}) {  // 100 % and 49 % of a graph 233 pixels high
-        QTest::mousePress(graph, Qt::LeftButton, {}, inner + QPoint(40, y));
-        SCOPED_TRACE(box->text().toStdString());
-        ASSERT_TRUE(box->isVisible());
-        const QColor paper(255, 255, 192);
-        const QRect ink = inkBounds(box->grab().toImage(), paper);
-        QImage reference(200, box->height(), QImage::Format_RGB32);
-        reference.fill(paper);
-        QPainter painter(&reference);
-        painter.setFont(box->font());
-        painter.drawText(reference.rect(), Qt::AlignCenter, box->text());
-        painter.end();
-        EXPECT_GT(ink.left(), 0);
-        EXPECT_LT(ink.right(), box->width() - 1);
-        EXPECT_NEAR(ink.width(), inkBounds(reference, paper).width(), 1) << "nothing of the text is cut off";
-        QTest::mouseRelease(graph, Qt::LeftButton, {}, inner + QPoint(40, y));
-    }
+    EXPECT_EQ(shell.started, QStringList{"/usr/bin/kinfocenter"}) << "the fallback started";
+    EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // A main window over fakes: a two-processor sampler, a 1 GiB machine, a
 // fixed clock and a temporary program folder.
 #include <QLabel>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
