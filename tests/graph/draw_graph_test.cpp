@@ -54,41 +54,28 @@ std::vector<int> columnsWith(const PixelCanvas& canvas, int y, Rgb color) {
     return xs;
 }
 
-TEST(Curves, OneSampleDrawsOnlyTheGrid) {
-    const PixelCanvas canvas = flatHistory(50, 50, 1);
-    for (int y = 1; y < 100; ++y) EXPECT_TRUE(rowIs(canvas, y, kSettings.BackColor)) << y;
-}
-
-TEST(Curves, SecondSampleDrawsOneSegmentFromTheRightEdge) {
-    const PixelCanvas canvas = flatHistory(40, 20, 2);
-    EXPECT_EQ(columnsWith(canvas, 80, kSettings.MemCurveColor), (std::vector<int>{9}));
-    EXPECT_EQ(columnsWith(canvas, 59, kSettings.CpuCurveColor), (std::vector<int>{9}));
-}
-
-TEST(Curves, ReadingOf100ReachesRowZeroAndZeroLiesBelowTheLastRow) {
-    const PixelCanvas full = flatHistory(100, 100, 4);
-    EXPECT_EQ(columnsWith(full, 0, kSettings.MemCurveColor), (std::vector<int>{7, 8, 9}));
-    EXPECT_EQ(columnsWith(full, 0, kSettings.CpuCurveColor), std::vector<int>{}) << "memory covers it";
-    const PixelCanvas idle = flatHistory(0, 0, 4);
-    EXPECT_EQ(columnsWith(idle, 99, kSettings.CpuCurveColor), (std::vector<int>{7, 8, 9}))
-        << "the older end of a processor segment is one row up";
-    EXPECT_EQ(columnsWith(idle, 99, kSettings.MemCurveColor), std::vector<int>{}) << "memory 0 lies at y = H";
-}
-
-TEST(Curves, ProcessorSegmentEndsOneRowHigherAndMemoryCoversWhereTheyMeet) {
-    const PixelCanvas apart = flatHistory(50, 20, 5);
-    EXPECT_EQ(columnsWith(apart, 50, kSettings.CpuCurveColor), (std::vector<int>{7, 8, 9}));
-    EXPECT_EQ(columnsWith(apart, 49, kSettings.CpuCurveColor), (std::vector<int>{6, 7, 8, 9}));
-    EXPECT_EQ(columnsWith(apart, 80, kSettings.MemCurveColor), (std::vector<int>{6, 7, 8, 9}));
-    const PixelCanvas crossing = flatHistory(50, 50, 5);
-    EXPECT_EQ(columnsWith(crossing, 50, kSettings.MemCurveColor), (std::vector<int>{6, 7, 8, 9}));
-    EXPECT_EQ(columnsWith(crossing, 50, kSettings.CpuCurveColor), std::vector<int>{});
-    EXPECT_EQ(columnsWith(crossing, 49, kSettings.CpuCurveColor), (std::vector<int>{6, 7, 8, 9}));
-}
-
-TEST(Curves, WildReadingsAreClippedNotWalked) {
-    const PixelCanvas canvas = flatHistory(32767, -32768, 30);
-    EXPECT_TRUE(rowIs(canvas, 50, kSettings.BackColor));
+TEST(Curves, SegmentsFromTheRightEdgeTheProcessorsOneRowHigherAtItsOlderEnd) {
+    const auto cpu = kSettings.CpuCurveColor, mem = kSettings.MemCurveColor;
+    using Columns = std::vector<int>;
+    const std::tuple<const char*, std::int16_t, std::int16_t, int, int, Rgb, Columns> rows[] = {
+        // name, cpu, mem, samples, row, colour, columns lit on that row
+        {"one sample: only the grid", 50, 50, 1, 50, cpu, {}},
+        {"second sample: one segment from x = W", 40, 20, 2, 80, mem, {9}},
+        {"second sample: the processor's older end a row up", 40, 20, 2, 59, cpu, {9}},
+        {"100 reaches row 0", 100, 100, 4, 0, mem, {7, 8, 9}},
+        {"memory covers the processor where they meet", 100, 100, 4, 0, cpu, {}},
+        {"0 lies below the last row but the processor's older end", 0, 0, 4, 99, cpu, {7, 8, 9}},
+        {"memory 0 lies at y = H", 0, 0, 4, 99, mem, {}},
+        {"processor at its own row", 50, 20, 5, 50, cpu, {7, 8, 9}},
+        {"and one row up", 50, 20, 5, 49, cpu, {6, 7, 8, 9}},
+        {"memory segments have no offset", 50, 20, 5, 80, mem, {6, 7, 8, 9}},
+        {"crossing: memory drawn last", 50, 50, 5, 50, mem, {6, 7, 8, 9}},
+        {"wild readings are clipped, not walked", 32767, -32768, 30, 50, cpu, {}},
+    };
+    for (const auto& [name, cpuPercent, memPercent, samples, row, colour, columns] : rows) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(columnsWith(flatHistory(cpuPercent, memPercent, samples), row, colour), columns);
+    }
 }
 
 TEST(Canvas, ClippedLineLightsTheSamePixelsAsTheWholeLine) {
@@ -97,17 +84,6 @@ TEST(Canvas, ClippedLineLightsTheSamePixelsAsTheWholeLine) {
     small.line(-40, -70, 25, 60, 1);
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 30; ++x) EXPECT_EQ(small.pixel(x, y), large.pixel(x + 50, y + 50)) << x << "," << y;
-}
-
-TEST(DrawGraphCall, AppendsAndReturnsTheLevels) {
-    SampleHistory history;
-    history.HistoryCapacity = 10;
-    PixelCanvas canvas(10, 10);
-    const LevelBars levels = DrawGraph(history, canvas, kSettings, 97, 66);
-    EXPECT_EQ(history.HistoryCount, 1);
-    EXPECT_EQ(history.MemHistory[0], 66);
-    EXPECT_EQ(levels.cpuLevel, 19);
-    EXPECT_EQ(levels.memLevel, 13);
 }
 
 TEST(ScaleLabels, ElevenLabelsAtTheIntegerSpacing) {

@@ -23,19 +23,12 @@ TEST(ProcStat, IdlePlusIowaitOfEachProcessorUnderItsOwnNumber) {
 }
 
 TEST(CpuList, CountIsOneMoreThanTheHighestNumber) {
-    struct Row {
-        const char* list;
-        std::optional<std::uint32_t> count;
+    const std::pair<const char*, std::optional<std::uint32_t>> rows[] = {
+        {"0-3\n", 4}, {"0-1,4-5,8\n", 9}, {"8,0-3", 9}, {"0-4294967294", 4294967295u}, {"", std::nullopt},
+        {"3-1", std::nullopt}, {"0-", std::nullopt}, {"0,,1", std::nullopt}, {"0-3 junk", std::nullopt},
+        {"0-4294967295", std::nullopt},
     };
-    const Row rows[] = {
-        {"0-3\n", 4}, {"0\n", 1}, {"0-1,4-5,8\n", 9}, {"8,0-3", 9}, {"0-4294967294", 4294967295u},
-        {"", std::nullopt}, {"\n", std::nullopt}, {"3-1", std::nullopt}, {"0-", std::nullopt},
-        {"0,,1", std::nullopt}, {"0-3 junk", std::nullopt}, {"0-4294967295", std::nullopt},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.list);
-        EXPECT_EQ(processorCountOfList(row.list), row.count);
-    }
+    for (const auto& [list, count] : rows) EXPECT_EQ(processorCountOfList(list), count) << list;
 }
 
 TEST(ProcStat, DamagedLinesAreSkipped) {

@@ -93,7 +93,7 @@ TEST_F(Commands, FullDiskIsReportedWithTheSystemsReasonAndNotCounted) {
     EXPECT_EQ(offeredName(1), inFolder("Tidemark0.bmp")) << "no save was counted";
 }
 
-TEST_F(Commands, PauseSurvivesADirectTickAndTogglesCaptionAndPicture) {
+TEST_F(Commands, PauseSurvivesADirectTickAndClearRestartsTheGraph) {
     click(2);
     EXPECT_EQ(pause()->text(), "Start");
     EXPECT_FALSE(window->updateTimer().isActive());
@@ -101,21 +101,16 @@ TEST_F(Commands, PauseSurvivesADirectTickAndTogglesCaptionAndPicture) {
     control<QComboBox>("CmbSchaal")->setFocus();
     QTest::keyClick(control<QComboBox>("CmbSchaal"), Qt::Key_End);
     EXPECT_FALSE(window->updateTimer().isActive()) << "a scale pick does not end the pause";
+    const QImage before = window->graph().image().copy();
+    click(1);
+    EXPECT_EQ(window->history().HistoryCount, 0) << "Clear";
+    EXPECT_EQ(window->graph().image(), before) << "the picture stands still while paused";
     click(2);
     EXPECT_EQ(pause()->text(), "Pause");
     EXPECT_TRUE(window->updateTimer().isActive());
     EXPECT_EQ(pause()->icon().cacheKey(), control<QToolButton>("cmdicon(1)")->icon().cacheKey());
-}
-
-TEST_F(Commands, PauseClearStartRestartsFromAnEmptyHistory) {
-    click(2);
-    const QImage before = window->graph().image().copy();
-    click(1);
-    EXPECT_EQ(window->history().HistoryCount, 0);
-    EXPECT_EQ(window->graph().image(), before) << "the picture stands still while paused";
-    click(2);
     window->tmrUpdate_Timer();
-    EXPECT_EQ(window->history().HistoryCount, 1);
+    EXPECT_EQ(window->history().HistoryCount, 1) << "the graph starts again from an empty history";
 }
 
 TEST_F(Commands, OpenShowsTheLogFolderWithAFallbackButNotWhileLogging) {

@@ -108,6 +108,7 @@ TEST_F(Logging, CloseHandledDuringATickEndsTheLogWithTheExitStopLine) {
     window->tmrUpdate_Timer();
     EXPECT_TRUE(file().endsWith("\r\nStop>" + time() + "\t")) << "nothing after the exit stop line";
     EXPECT_FALSE(window->updateTimer().isActive());
+    EXPECT_TRUE(lock.released);
 }
 
 // The program's own folder cannot hold a "Log" folder (it is a file here).

