@@ -37,9 +37,9 @@ QColor toColor(Rgb rgb) { return QColor::fromRgb(rgb); }
 
 frmMain::frmMain(WindowServices services, QWidget* parent)
     : QWidget(parent),
-      services_(std::move(services)),
-      endProcess_([] { QCoreApplication::quit(); }),
-      mLog(services_.clock, services_.programFolder, services_.userDataFolder) {
+      mServices(std::move(services)),
+      mEndProcess([] { QCoreApplication::quit(); }),
+      mLog(mServices.clock, mServices.programFolder, mServices.userDataFolder) {
     createControls();
 }
 
@@ -48,20 +48,20 @@ frmMain::~frmMain() = default;
 bool frmMain::Form_Load() {
     mLog.prepareFolder();
     mSavedCaption = windowTitle();
-    ScaleLabelValues = makeScaleLabelValues();
+    mScaleLabelValues = makeScaleLabelValues();
     fillLists();
-    if (services_.instanceLock.anotherInstanceRunning()) {
-        services_.dialogs.information(nullptr, "TIDEMARK", "Only one copy of this program can be used.");
+    if (mServices.instanceLock.anotherInstanceRunning()) {
+        mServices.dialogs.information(nullptr, "TIDEMARK", "Only one copy of this program can be used.");
         return false;
     }
     QCoreApplication::processEvents();
-    history_.HistoryCount = 0;
-    graphSettings_ = GraphSettings{};  // the start-up colours and a division of 10
+    mHistory.HistoryCount = 0;
+    mGraphSettings = GraphSettings{};  // the start-up colours and a division of 10
     setHistoryCapacity();
-    resumeNext([&] { mSampler = std::make_unique<CPULoad>(services_.samplerOs); });
+    resumeNext([&] { mSampler = std::make_unique<CPULoad>(mServices.samplerOs); });
     resumeNext([&] { mCPUCount = mSampler ? mSampler->GetCPUCount() : 0; });
-    Picture1->setColors(toColor(graphSettings_.CpuCurveColor), toColor(graphSettings_.MemCurveColor),
-                        toColor(graphSettings_.LevelOffColor));
+    mMeterPanel->setColors(toColor(mGraphSettings.CpuCurveColor), toColor(mGraphSettings.MemCurveColor),
+                        toColor(mGraphSettings.LevelOffColor));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     move(screen.center() - rect().center());
     show();
@@ -71,8 +71,8 @@ bool frmMain::Form_Load() {
         if (mSampler) mSampler->CollectCPUData();
     });
     resumeNext([&] { mCPUCount = mSampler ? mSampler->GetCPUCount() : 0; });
-    tmrUpdate->start();
-    CmbSchaal->setCurrentText(QString::fromStdString(decimalText(graphSettings_.ScaleDivision)));
+    mUpdateTimer->start();
+    mScaleDivisionList->setCurrentText(QString::fromStdString(decimalText(mGraphSettings.ScaleDivision)));
     DrawLabels();
     mLoaded = true;
     countStart();
@@ -80,30 +80,30 @@ bool frmMain::Form_Load() {
 }
 
 void frmMain::fillLists() {
-    for (int ms = 100; ms <= 1000; ms += 100) CmbRefresh->addItem(QString::number(ms));
-    CmbRefresh->setCurrentIndex(-1);
-    CmbRefresh->setEditText("500");
-    for (int division = 5; division <= 25; division += 5) CmbSchaal->addItem(QString::number(division));
-    CmbSchaal->addItem("35");
-    CmbSchaal->addItem("50");
+    for (int ms = 100; ms <= 1000; ms += 100) mRefreshBox->addItem(QString::number(ms));
+    mRefreshBox->setCurrentIndex(-1);
+    mRefreshBox->setEditText("500");
+    for (int division = 5; division <= 25; division += 5) mScaleDivisionList->addItem(QString::number(division));
+    mScaleDivisionList->addItem("35");
+    mScaleDivisionList->addItem("50");
 }
 
 void frmMain::showClockLine() {
-    const std::int32_t mhz = GetCPUClock(services_.machine);
+    const std::int32_t mhz = GetCPUClock(mServices.machine);
     if (leadingNumber(decimalText(mhz)) == 0) return;
-    Label7->show();
-    Label5->show();
+    mClockCaption->show();
+    mClockValue->show();
 }
 
 void frmMain::countStart() {
-    const QString stored = services_.settings.read("MarloFenwick", "TideMark", "Tel", "1");
+    const QString stored = mServices.settings.read("MarloFenwick", "TideMark", "Tel", "1");
     const auto n = roundToInt32(leadingNumber(stored.toStdString()));
     if (!n) return;  // a counter beyond the 32-bit range: the step fails and is skipped
     // The page opens as the web button opens it, but a start-up nobody asked
     // for does not complain when there is no browser.
-    if (*n % 20 == 18) services_.shell.open(services_.webAddress);
+    if (*n % 20 == 18) mServices.shell.open(mServices.webAddress);
     if (*n == std::numeric_limits<std::int32_t>::max()) return;
-    services_.settings.write("MarloFenwick", "TideMark", "Tel", QString::fromStdString(decimalText(*n + 1)));
+    mServices.settings.write("MarloFenwick", "TideMark", "Tel", QString::fromStdString(decimalText(*n + 1)));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -113,23 +113,23 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::Form_Unload() {
     if (mUnloaded) return;
-    tmrUpdate->stop();
+    mUpdateTimer->stop();
     finishRun();
-    endProcess_();
+    mEndProcess();
 }
 
 void frmMain::finishRun() {
     if (mUnloaded) return;
     mUnloaded = true;
     if (mLog.isOn()) LogStopOnExit();
-    services_.instanceLock.release();
+    mServices.instanceLock.release();
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The bottom strip is docked: it follows the window whether or not the
     // rest is laid out again.
-    Picture2->setGeometry(0, height() - twipsToPixels(kPicture2HeightTwips), width(),
+    mBottomStrip->setGeometry(0, height() - twipsToPixels(kPicture2HeightTwips), width(),
                           twipsToPixels(kPicture2HeightTwips));
     Form_Resize();
 }
@@ -148,28 +148,28 @@ void frmMain::Form_Resize() {
     // The toolkit reports the client size; the layout is designed on the outer size.
     const int W = width() * kTwipsPerPixel + kFrameWidthTwips;
     const int H = height() * kTwipsPerPixel + kFrameHeightTwips;
-    applyStretchLayout(relayout(W, H, layout_));
+    applyStretchLayout(relayout(W, H, mLayout));
     setHistoryCapacity();
     DrawLabels();
     tmrUpdate_Timer();
 }
 
-double frmMain::graphInnerWidth() const { return Graph->contentsRect().width(); }
-double frmMain::graphInnerHeight() const { return Graph->contentsRect().height(); }
+double frmMain::graphInnerWidth() const { return mGraph->contentsRect().width(); }
+double frmMain::graphInnerHeight() const { return mGraph->contentsRect().height(); }
 
 void frmMain::setHistoryCapacity() {
     const auto capacity = roundToInt16(graphInnerWidth() + 20);
-    history_.HistoryCapacity = capacity.value_or(std::numeric_limits<std::int16_t>::max());
+    mHistory.HistoryCapacity = capacity.value_or(std::numeric_limits<std::int16_t>::max());
 }
 
 void frmMain::tmrUpdate_Timer() {
-    tmrUpdate->stop();
+    mUpdateTimer->stop();
     QCoreApplication::processEvents();
     if (mUnloaded) return;  // the window was closed in the event pass
     const std::int16_t cpu = sampleProcessorFigure();
     GetMemoryInfo();
-    if (!mPaused) tmrUpdate->start();
-    mReading = readingOf(cpu, mMemStatus, GetCPUClock(services_.machine));
+    if (!mPaused) mUpdateTimer->start();
+    mReading = readingOf(cpu, mMemStatus, GetCPUClock(mServices.machine));
     setLabelTexts(mReading);
     DrawGraph(mReading);
     if (mLog.isOn()) LogItToDisk();
@@ -187,35 +187,35 @@ std::int16_t frmMain::sampleProcessorFigure() {
     return mLastCpu;
 }
 
-void frmMain::GetMemoryInfo() { mMemStatus = services_.machine.globalMemoryStatus(); }
+void frmMain::GetMemoryInfo() { mMemStatus = mServices.machine.globalMemoryStatus(); }
 
 void frmMain::setLabelTexts(const Reading& reading) {
-    Label6->setText(QString::fromStdString(reading.cpuText));
-    Label8->setText(QString::fromStdString(reading.totalText));
-    Label10->setText(QString::fromStdString(reading.freeText));
-    Label3->setText(QString::fromStdString(reading.cpuText));
-    Label4->setText(QString::fromStdString(reading.memText));
-    Label5->setText(QString::fromStdString(reading.clockText));
+    mCpuPercentValue->setText(QString::fromStdString(reading.cpuText));
+    mTotalMemoryValue->setText(QString::fromStdString(reading.totalText));
+    mFreeMemoryValue->setText(QString::fromStdString(reading.freeText));
+    mCpuPercentBox->setText(QString::fromStdString(reading.cpuText));
+    mMemPercentBox->setText(QString::fromStdString(reading.memText));
+    mClockValue->setText(QString::fromStdString(reading.clockText));
 }
 
 void frmMain::DrawGraph(const Reading& reading) {
     const LevelBars levels =
-        tidemark::DrawGraph(history_, Graph->canvas(), graphSettings_, reading.cpu, reading.memPercent);
-    Picture1->setLevels(levels.cpuLevel, levels.memLevel);
-    Graph->showHistory(history_, graphSettings_);
+        tidemark::DrawGraph(mHistory, mGraph->canvas(), mGraphSettings, reading.cpu, reading.memPercent);
+    mMeterPanel->setLevels(levels.cpuLevel, levels.memLevel);
+    mGraph->showHistory(mHistory, mGraphSettings);
 }
 
 void frmMain::DrawLabels() {
-    for (ScaleStrip* strip : picLabels) strip->clear();
-    for (const ScaleLabel& label : scaleLabels(graphInnerHeight(), ScaleLabelValues))
-        for (ScaleStrip* strip : picLabels) strip->printAt(label.yTwips, QString::fromStdString(label.text));
-    lblscale[1]->setText(lblscale[0]->text());
+    for (ScaleStrip* strip : mScaleStrips) strip->clear();
+    for (const ScaleLabel& label : scaleLabels(graphInnerHeight(), mScaleLabelValues))
+        for (ScaleStrip* strip : mScaleStrips) strip->printAt(label.yTwips, QString::fromStdString(label.text));
+    mScaleCaptions[1]->setText(mScaleCaptions[0]->text());
 }
 
 void frmMain::CmbSchaal_Click() {
-    const auto division = roundToInt16(leadingNumber(CmbSchaal->currentText().toStdString()));
-    if (division && *division > 0) graphSettings_.ScaleDivision = *division;
-    Graph->setFocus();
+    const auto division = roundToInt16(leadingNumber(mScaleDivisionList->currentText().toStdString()));
+    if (division && *division > 0) mGraphSettings.ScaleDivision = *division;
+    mGraph->setFocus();
     tmrUpdate_Timer();
 }
 

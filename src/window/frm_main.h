@@ -67,15 +67,15 @@ public:
     void LogStopOnExit();
 
     // Called when the window closes; the default ends the event loop.
-    void setEndProcess(std::function<void()> endProcess) { endProcess_ = std::move(endProcess); }
+    void setEndProcess(std::function<void()> endProcess) { mEndProcess = std::move(endProcess); }
 
-    const SampleHistory& history() const { return history_; }
-    const GraphSettings& graphSettings() const { return graphSettings_; }
-    const GraphView& graph() const { return *Graph; }
+    const SampleHistory& history() const { return mHistory; }
+    const GraphSettings& graphSettings() const { return mGraphSettings; }
+    const GraphView& graph() const { return *mGraph; }
     QString logFolder() const { return mLog.folder(); }
     bool isLoaded() const { return mLoaded; }
     const MemoryStatus& memoryStatus() const { return mMemStatus; }
-    QTimer& updateTimer() { return *tmrUpdate; }
+    QTimer& updateTimer() { return *mUpdateTimer; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -109,8 +109,8 @@ private:
     void applyReadout(ReadoutChange change, float X, float Y);
     void setRefreshInterval(const QString& text);
 
-    WindowServices services_;
-    std::function<void()> endProcess_;
+    WindowServices mServices;
+    std::function<void()> mEndProcess;
 
     // Window state.
     std::unique_ptr<CPULoad> mSampler;
@@ -120,51 +120,51 @@ private:
     bool mPaused = false;  // the user's pause; a tick never restarts a paused timer
     QString mSavedCaption;
     DailyLog mLog;
-    std::array<std::int16_t, 11> ScaleLabelValues{};
+    std::array<std::int16_t, 11> mScaleLabelValues{};
     MemoryStatus mMemStatus;
     std::int16_t mLastCpu = 0;
     Reading mReading;  // the last tick's, which the labels, graph, meters and log show
-    StretchLayout layout_;
+    StretchLayout mLayout;
     SaveState mSave;
 
-    SampleHistory history_;
-    GraphSettings graphSettings_;
+    SampleHistory mHistory;
+    GraphSettings mGraphSettings;
 
-    // Controls, named as in the design.
-    QWidget* picnofocus = nullptr;
-    QWidget* Picture2 = nullptr;
-    QWidget* Frame3 = nullptr;
-    std::array<QToolButton*, 4> CmdOptions{};
-    QToolButton* chkLogTodisk = nullptr;
-    QWidget* Frame1 = nullptr;
-    QCheckBox* ChkOnTop = nullptr;
-    QComboBox* CmbRefresh = nullptr;
-    QLabel* lblrefresh = nullptr;
-    QToolButton* Command1 = nullptr;
-    QToolButton* Command2 = nullptr;
-    QToolButton* Command3 = nullptr;
-    std::array<QToolButton*, 2> CmdHelp{};
-    std::array<QToolButton*, 2> cmdicon{};
-    QTimer* tmrUpdate = nullptr;
-    QWidget* FrmVU = nullptr;
-    MeterPanel* Picture1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label10 = nullptr;
-    QLabel* Label11 = nullptr;
-    QLabel* Label12 = nullptr;
-    QWidget* FrmGraph = nullptr;
-    GraphView* Graph = nullptr;
-    QLineEdit* txtValue = nullptr;
-    QComboBox* CmbSchaal = nullptr;
-    std::array<ScaleStrip*, 2> picLabels{};
-    std::array<QLabel*, 2> lblscale{};
+    // Controls, named by their role; each objectName is the control's name in the design.
+    QWidget* mNoFocus = nullptr;
+    QWidget* mBottomStrip = nullptr;
+    QWidget* mOptionsFrame = nullptr;
+    std::array<QToolButton*, 4> mCommandButtons{};
+    QToolButton* mLogDataBox = nullptr;
+    QWidget* mOptionsBox = nullptr;
+    QCheckBox* mStayOnTopBox = nullptr;
+    QComboBox* mRefreshBox = nullptr;
+    QLabel* mRefreshCaption = nullptr;
+    QToolButton* mServicesButton = nullptr;
+    QToolButton* mWebButton = nullptr;
+    QToolButton* mSystemInfoButton = nullptr;
+    std::array<QToolButton*, 2> mHelpButtons{};
+    std::array<QToolButton*, 2> mPausePictures{};
+    QTimer* mUpdateTimer = nullptr;
+    QWidget* mMeterFrame = nullptr;
+    MeterPanel* mMeterPanel = nullptr;
+    QLabel* mCpuTitle = nullptr;
+    QLabel* mRamTitle = nullptr;
+    QLabel* mCpuPercentBox = nullptr;
+    QLabel* mMemPercentBox = nullptr;
+    QLabel* mClockValue = nullptr;
+    QLabel* mCpuPercentValue = nullptr;
+    QLabel* mClockCaption = nullptr;
+    QLabel* mTotalMemoryValue = nullptr;
+    QLabel* mFreeMemoryValue = nullptr;
+    QLabel* mTotalMemoryCaption = nullptr;
+    QLabel* mFreeMemoryCaption = nullptr;
+    QWidget* mGraphFrame = nullptr;
+    GraphView* mGraph = nullptr;
+    QLineEdit* mReadoutBox = nullptr;
+    QComboBox* mScaleDivisionList = nullptr;
+    std::array<ScaleStrip*, 2> mScaleStrips{};
+    std::array<QLabel*, 2> mScaleCaptions{};
 };
 
 }  // namespace tidemark

@@ -18,16 +18,16 @@ namespace tidemark {
 // Logging goes off (box, title, Open) before the one message is shown, so
 // ticks during the message do not report again.
 void frmMain::showLogState(const LogReport& report) {
-    chkLogTodisk->setChecked(mLog.isOn());
+    mLogDataBox->setChecked(mLog.isOn());
     setWindowTitle(mLog.isOn() ? mLog.title() : mSavedCaption);
-    CmdOptions[3]->setEnabled(!mLog.isOn());
-    if (report.failed()) services_.dialogs.exclamation(this, "TideMark save log", report.message);
+    mCommandButtons[3]->setEnabled(!mLog.isOn());
+    if (report.failed()) mServices.dialogs.exclamation(this, "TideMark save log", report.message);
 }
 
 void frmMain::chkLogTodisk_Click() {
-    const LogReport report = chkLogTodisk->isChecked() ? mLog.start() : mLog.stop();
+    const LogReport report = mLogDataBox->isChecked() ? mLog.start() : mLog.stop();
     showLogState(report);
-    if (!report.failed()) picnofocus->setFocus();
+    if (!report.failed()) mNoFocus->setFocus();
 }
 
 void frmMain::LogItToDisk() {
@@ -45,19 +45,19 @@ void frmMain::CmdOptions_Click(int index) {
         case 3: openLogFolder(); break;
         default: break;
     }
-    picnofocus->setFocus();
+    mNoFocus->setFocus();
 }
 
 void frmMain::saveGraph() {
-    if (const QString failure = saveGraphPicture(services_.dialogs, this, mSave, Graph->image()); !failure.isEmpty())
-        services_.dialogs.exclamation(this, "TideMark save", failure);
+    if (const QString failure = saveGraphPicture(mServices.dialogs, this, mSave, mGraph->image()); !failure.isEmpty())
+        mServices.dialogs.exclamation(this, "TideMark save", failure);
 }
 
 void frmMain::clearGraph() {
-    if (tmrUpdate->isActive()) QCoreApplication::processEvents();
-    history_.HistoryCount = 0;
+    if (mUpdateTimer->isActive()) QCoreApplication::processEvents();
+    mHistory.HistoryCount = 0;
     try {
-        mSampler = std::make_unique<CPULoad>(services_.samplerOs);
+        mSampler = std::make_unique<CPULoad>(mServices.samplerOs);
         mCPUCount = mSampler->GetCPUCount();
         mSampler->CollectCPUData();
     } catch (const CPULoadError&) {
@@ -68,48 +68,48 @@ void frmMain::clearGraph() {
 void frmMain::togglePause() {
     mPaused = !mPaused;
     if (mPaused)
-        tmrUpdate->stop();
+        mUpdateTimer->stop();
     else
-        tmrUpdate->start();
-    CmdOptions[2]->setText(mPaused ? "Start" : "Pause");
-    CmdOptions[2]->setIcon(cmdicon[mPaused ? 0 : 1]->icon());
+        mUpdateTimer->start();
+    mCommandButtons[2]->setText(mPaused ? "Start" : "Pause");
+    mCommandButtons[2]->setIcon(mPausePictures[mPaused ? 0 : 1]->icon());
 }
 
 void frmMain::openLogFolder() {
-    if (!CmdOptions[3]->isEnabled()) return;
+    if (!mCommandButtons[3]->isEnabled()) return;
     const QString folder = mLog.folder();
-    if (const LaunchResult launch = openFolder(services_.shell, folder); !launch.started)
+    if (const LaunchResult launch = openFolder(mServices.shell, folder); !launch.started)
         sayNothingStarted(QString("The log folder %1 could not be opened").arg(QDir::toNativeSeparators(folder)),
                           launch.tried);
 }
 
 void frmMain::sayNothingStarted(const QString& what, const QStringList& tried) {
-    services_.dialogs.exclamation(this, kProductTitle, QString("%1 (tried %2).").arg(what, tried.join(", ")));
+    mServices.dialogs.exclamation(this, kProductTitle, QString("%1 (tried %2).").arg(what, tried.join(", ")));
 }
 
 void frmMain::Command1_Click() {
-    if (const LaunchResult launch = startServicesTool(services_.shell); !launch.started)
+    if (const LaunchResult launch = startServicesTool(mServices.shell); !launch.started)
         sayNothingStarted("No services tool could be started", launch.tried);
 }
 
 void frmMain::Command3_Click() {
-    if (const LaunchResult launch = startSystemInfoTool(services_.shell); !launch.started)
+    if (const LaunchResult launch = startSystemInfoTool(mServices.shell); !launch.started)
         sayNothingStarted("No system information tool could be started", launch.tried);
 }
 
 void frmMain::Command2_Click() {
-    if (!services_.shell.open(services_.webAddress))
-        sayNothingStarted(QString("The web page %1 could not be opened").arg(services_.webAddress),
+    if (!mServices.shell.open(mServices.webAddress))
+        sayNothingStarted(QString("The web page %1 could not be opened").arg(mServices.webAddress),
                           {"the desktop's web browser"});
 }
 
 void frmMain::CmdHelp_Click(int index) {
     if (index == 0) {
-        frmAbout about(services_.shell, services_.dialogs, services_.webAddress, this);
-        services_.dialogs.runModal(about);
+        frmAbout about(mServices.shell, mServices.dialogs, mServices.webAddress, this);
+        mServices.dialogs.runModal(about);
         return;
     }
-    services_.dialogs.information(this, "Help", helpText(services_.webAddress));
+    mServices.dialogs.information(this, "Help", helpText(mServices.webAddress));
 }
 
 }  // namespace tidemark

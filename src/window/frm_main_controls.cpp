@@ -63,15 +63,15 @@ void frmMain::createControls() {
     resize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     setMinimumSize(twipsToPixels(kMinClientWidthTwips), twipsToPixels(kMinClientHeightTwips));
 
-    picnofocus = new QWidget(this);
-    picnofocus->setObjectName("picnofocus");
-    picnofocus->setFocusPolicy(Qt::StrongFocus);
-    placeTwips(picnofocus, {-200, 60, 75, 255});
+    mNoFocus = new QWidget(this);
+    mNoFocus->setObjectName("picnofocus");
+    mNoFocus->setFocusPolicy(Qt::StrongFocus);
+    placeTwips(mNoFocus, {-200, 60, 75, 255});
 
-    tmrUpdate = new QTimer(this);
-    tmrUpdate->setObjectName("tmrUpdate");
-    tmrUpdate->setInterval(500);
-    connect(tmrUpdate, &QTimer::timeout, this, &frmMain::tmrUpdate_Timer);
+    mUpdateTimer = new QTimer(this);
+    mUpdateTimer->setObjectName("tmrUpdate");
+    mUpdateTimer->setInterval(500);
+    connect(mUpdateTimer, &QTimer::timeout, this, &frmMain::tmrUpdate_Timer);
 
     createBottomStrip();
     createMeterPanel();
@@ -79,143 +79,143 @@ void frmMain::createControls() {
 }
 
 void frmMain::createBottomStrip() {
-    Picture2 = new QWidget(this);
-    Picture2->setObjectName("Picture2");
-    placeTwips(Picture2, {0, kClientHeightTwips - kPicture2HeightTwips, kClientWidthTwips, kPicture2HeightTwips});
-    Frame3 = new FrameBox("Options", kCaptionBlue, Picture2);
-    Frame3->setObjectName("Frame3");
-    placeTwips(Frame3, {120, 0, 7830, 1140});
-    createOptionButtons(Frame3);
-    createToolButtons(Frame3);
+    mBottomStrip = new QWidget(this);
+    mBottomStrip->setObjectName("Picture2");
+    placeTwips(mBottomStrip, {0, kClientHeightTwips - kPicture2HeightTwips, kClientWidthTwips, kPicture2HeightTwips});
+    mOptionsFrame = new FrameBox("Options", kCaptionBlue, mBottomStrip);
+    mOptionsFrame->setObjectName("Frame3");
+    placeTwips(mOptionsFrame, {120, 0, 7830, 1140});
+    createOptionButtons(mOptionsFrame);
+    createToolButtons(mOptionsFrame);
 }
 
 void frmMain::createOptionButtons(QWidget* frame) {
-    CmdOptions[0] = makeButton(frame, "CmdOptions(0)", "Save", "save", 24, "Save screen as BMP");
-    placeTwips(CmdOptions[0], {120, 240, 675, 750});
-    chkLogTodisk = makeButton(frame, "chkLogTodisk", "Log data", "log", 24, "Log data readings also to disk (Excel-file)");
-    chkLogTodisk->setCheckable(true);
+    mCommandButtons[0] = makeButton(frame, "CmdOptions(0)", "Save", "save", 24, "Save screen as BMP");
+    placeTwips(mCommandButtons[0], {120, 240, 675, 750});
+    mLogDataBox = makeButton(frame, "chkLogTodisk", "Log data", "log", 24, "Log data readings also to disk (Excel-file)");
+    mLogDataBox->setCheckable(true);
     // Mouse and keyboard alike start or stop logging.
-    connect(chkLogTodisk, &QToolButton::clicked, this, &frmMain::chkLogTodisk_Click);
-    placeTwips(chkLogTodisk, {780, 240, 795, 750});
-    CmdOptions[3] = makeButton(frame, "CmdOptions(3)", "Open", "open", 24, "Open logs (in Excel)");
-    placeTwips(CmdOptions[3], {1560, 240, 615, 750});
-    CmdOptions[1] = makeButton(frame, "CmdOptions(1)", "Clear", "clear", 24, "Clear screen");
-    placeTwips(CmdOptions[1], {2220, 240, 615, 750});
-    CmdOptions[2] = makeButton(frame, "CmdOptions(2)", "Pause", "pause", 24, "Pause or re-start");
-    placeTwips(CmdOptions[2], {2820, 240, 615, 750});
+    connect(mLogDataBox, &QToolButton::clicked, this, &frmMain::chkLogTodisk_Click);
+    placeTwips(mLogDataBox, {780, 240, 795, 750});
+    mCommandButtons[3] = makeButton(frame, "CmdOptions(3)", "Open", "open", 24, "Open logs (in Excel)");
+    placeTwips(mCommandButtons[3], {1560, 240, 615, 750});
+    mCommandButtons[1] = makeButton(frame, "CmdOptions(1)", "Clear", "clear", 24, "Clear screen");
+    placeTwips(mCommandButtons[1], {2220, 240, 615, 750});
+    mCommandButtons[2] = makeButton(frame, "CmdOptions(2)", "Pause", "pause", 24, "Pause or re-start");
+    placeTwips(mCommandButtons[2], {2820, 240, 615, 750});
     for (int i = 0; i < 4; ++i)
-        connect(CmdOptions[i], &QToolButton::clicked, this, [this, i] { CmdOptions_Click(i); });
+        connect(mCommandButtons[i], &QToolButton::clicked, this, [this, i] { CmdOptions_Click(i); });
 
-    Frame1 = new FrameBox({}, {}, frame);
-    Frame1->setObjectName("Frame1");
-    placeTwips(Frame1, {3540, 140, 1455, 870});
-    ChkOnTop = new QCheckBox("Stay On Top", Frame1);
-    ChkOnTop->setObjectName("ChkOnTop");
-    ChkOnTop->setToolTip("Keep on Top");
-    connect(ChkOnTop, &QCheckBox::clicked, this, &frmMain::ChkOnTop_Click);
-    placeTwips(ChkOnTop, {120, 160, 1275, 255});
-    CmbRefresh = new QComboBox(Frame1);
-    CmbRefresh->setObjectName("CmbRefresh");
-    CmbRefresh->setEditable(true);
-    CmbRefresh->setInsertPolicy(QComboBox::NoInsert);
-    CmbRefresh->setEditText("500");
-    CmbRefresh->setToolTip("Refresh in milliseconds");
+    mOptionsBox = new FrameBox({}, {}, frame);
+    mOptionsBox->setObjectName("Frame1");
+    placeTwips(mOptionsBox, {3540, 140, 1455, 870});
+    mStayOnTopBox = new QCheckBox("Stay On Top", mOptionsBox);
+    mStayOnTopBox->setObjectName("ChkOnTop");
+    mStayOnTopBox->setToolTip("Keep on Top");
+    connect(mStayOnTopBox, &QCheckBox::clicked, this, &frmMain::ChkOnTop_Click);
+    placeTwips(mStayOnTopBox, {120, 160, 1275, 255});
+    mRefreshBox = new QComboBox(mOptionsBox);
+    mRefreshBox->setObjectName("CmbRefresh");
+    mRefreshBox->setEditable(true);
+    mRefreshBox->setInsertPolicy(QComboBox::NoInsert);
+    mRefreshBox->setEditText("500");
+    mRefreshBox->setToolTip("Refresh in milliseconds");
     // What is typed stays as typed: no completion from the list.
-    CmbRefresh->setCompleter(nullptr);
-    connect(CmbRefresh, &QComboBox::activated, this, &frmMain::CmbRefresh_Click);
+    mRefreshBox->setCompleter(nullptr);
+    connect(mRefreshBox, &QComboBox::activated, this, &frmMain::CmbRefresh_Click);
     // Keys reach the combo box, which hands them to its line edit without
     // passing the line edit's filters: watch the box itself.
-    CmbRefresh->installEventFilter(this);
-    placeTwips(CmbRefresh, {660, 495, 750, 315});
-    lblrefresh = makeLabel(Frame1, "lblrefresh", "Refresh:", font());
-    placeTwips(lblrefresh, {60, 520, 615, 255});
+    mRefreshBox->installEventFilter(this);
+    placeTwips(mRefreshBox, {660, 495, 750, 315});
+    mRefreshCaption = makeLabel(mOptionsBox, "lblrefresh", "Refresh:", font());
+    placeTwips(mRefreshCaption, {60, 520, 615, 255});
 
     // The Pause button wears cmdicon(1)'s picture while running, cmdicon(0)'s while paused.
-    cmdicon[1] = makeButton(frame, "cmdicon(1)", {}, "pause", 24);
-    placeTwips(cmdicon[1], {7620, 660, 315, 315});
-    cmdicon[0] = makeButton(frame, "cmdicon(0)", {}, "start", 24);
-    placeTwips(cmdicon[0], {7620, 840, 315, 315});
-    cmdicon[0]->hide();
-    cmdicon[1]->hide();
+    mPausePictures[1] = makeButton(frame, "cmdicon(1)", {}, "pause", 24);
+    placeTwips(mPausePictures[1], {7620, 660, 315, 315});
+    mPausePictures[0] = makeButton(frame, "cmdicon(0)", {}, "start", 24);
+    placeTwips(mPausePictures[0], {7620, 840, 315, 315});
+    mPausePictures[0]->hide();
+    mPausePictures[1]->hide();
 }
 
 void frmMain::createToolButtons(QWidget* frame) {
-    Command3 = makeButton(frame, "Command3", "System Info", "sysinfo", 32);
-    placeTwips(Command3, {5100, 240, 975, 750});
-    Command1 = makeButton(frame, "Command1", "Services", "services", 32);
-    placeTwips(Command1, {6060, 240, 795, 750});
-    CmdHelp[1] = makeButton(frame, "CmdHelp(1)", {}, "help", 16, "Help");
-    placeTwips(CmdHelp[1], {6940, 240, 390, 390});
-    CmdHelp[0] = makeButton(frame, "CmdHelp(0)", {}, "about", 16, "About");
-    placeTwips(CmdHelp[0], {7320, 240, 390, 390});
-    Command2 = makeButton(frame, "Command2", {}, "web", 16, "TIDEMARK Website");
-    placeTwips(Command2, {6950, 610, 760, 375});
-    connect(Command2, &QToolButton::clicked, this, &frmMain::Command2_Click);
-    connect(Command1, &QToolButton::clicked, this, &frmMain::Command1_Click);
-    connect(Command3, &QToolButton::clicked, this, &frmMain::Command3_Click);
-    for (int i = 0; i < 2; ++i) connect(CmdHelp[i], &QToolButton::clicked, this, [this, i] { CmdHelp_Click(i); });
+    mSystemInfoButton = makeButton(frame, "Command3", "System Info", "sysinfo", 32);
+    placeTwips(mSystemInfoButton, {5100, 240, 975, 750});
+    mServicesButton = makeButton(frame, "Command1", "Services", "services", 32);
+    placeTwips(mServicesButton, {6060, 240, 795, 750});
+    mHelpButtons[1] = makeButton(frame, "CmdHelp(1)", {}, "help", 16, "Help");
+    placeTwips(mHelpButtons[1], {6940, 240, 390, 390});
+    mHelpButtons[0] = makeButton(frame, "CmdHelp(0)", {}, "about", 16, "About");
+    placeTwips(mHelpButtons[0], {7320, 240, 390, 390});
+    mWebButton = makeButton(frame, "Command2", {}, "web", 16, "TIDEMARK Website");
+    placeTwips(mWebButton, {6950, 610, 760, 375});
+    connect(mWebButton, &QToolButton::clicked, this, &frmMain::Command2_Click);
+    connect(mServicesButton, &QToolButton::clicked, this, &frmMain::Command1_Click);
+    connect(mSystemInfoButton, &QToolButton::clicked, this, &frmMain::Command3_Click);
+    for (int i = 0; i < 2; ++i) connect(mHelpButtons[i], &QToolButton::clicked, this, [this, i] { CmdHelp_Click(i); });
 }
 
 void frmMain::createMeterPanel() {
-    FrmVU = new FrameBox({}, {}, this);
-    FrmVU->setObjectName("FrmVU");
-    placeTwips(FrmVU, layout_.FrmVU);
+    mMeterFrame = new FrameBox({}, {}, this);
+    mMeterFrame->setObjectName("FrmVU");
+    placeTwips(mMeterFrame, mLayout.FrmVU);
 
-    Picture1 = new MeterPanel(QPixmap(":/images/panel.jpg"), FrmVU);
-    Picture1->setObjectName("Picture1");
-    placeTwips(Picture1, {120, 660, 1490, 3255});
-    Label1 = makeLabel(Picture1, "Label1", "CPU", designFont("Verdana", 11.25, true), Qt::AlignHCenter | Qt::AlignTop);
-    setTextColor(Label1, QColor(0, 170, 255));
-    placeTwips(Label1, {105, 105, 525, 270});
-    Label2 = makeLabel(Picture1, "Label2", "RAM", designFont("Verdana", 11.25, true), Qt::AlignHCenter | Qt::AlignTop);
-    setTextColor(Label2, QColor(255, 255, 0));
-    placeTwips(Label2, {765, 105, 585, 270});
-    Label3 = makeLabel(Picture1, "Label3", {}, designFont("Arial", 9), Qt::AlignCenter);
-    Label3->setFrameStyle(QFrame::Box | QFrame::Plain);
-    setBackColor(Label3, QColor(0, 240, 255));
-    Label3->setToolTip("CPU Usage");
-    placeTwips(Label3, {60, 360, 615, 300});
-    Label4 = makeLabel(Picture1, "Label4", {}, designFont("Arial", 9), Qt::AlignCenter);
-    Label4->setFrameStyle(QFrame::Box | QFrame::Plain);
-    setBackColor(Label4, QColor(255, 255, 128));
-    Label4->setToolTip("Memory Usage");
-    placeTwips(Label4, {750, 360, 600, 300});
+    mMeterPanel = new MeterPanel(QPixmap(":/images/panel.jpg"), mMeterFrame);
+    mMeterPanel->setObjectName("Picture1");
+    placeTwips(mMeterPanel, {120, 660, 1490, 3255});
+    mCpuTitle = makeLabel(mMeterPanel, "Label1", "CPU", designFont("Verdana", 11.25, true), Qt::AlignHCenter | Qt::AlignTop);
+    setTextColor(mCpuTitle, QColor(0, 170, 255));
+    placeTwips(mCpuTitle, {105, 105, 525, 270});
+    mRamTitle = makeLabel(mMeterPanel, "Label2", "RAM", designFont("Verdana", 11.25, true), Qt::AlignHCenter | Qt::AlignTop);
+    setTextColor(mRamTitle, QColor(255, 255, 0));
+    placeTwips(mRamTitle, {765, 105, 585, 270});
+    mCpuPercentBox = makeLabel(mMeterPanel, "Label3", {}, designFont("Arial", 9), Qt::AlignCenter);
+    mCpuPercentBox->setFrameStyle(QFrame::Box | QFrame::Plain);
+    setBackColor(mCpuPercentBox, QColor(0, 240, 255));
+    mCpuPercentBox->setToolTip("CPU Usage");
+    placeTwips(mCpuPercentBox, {60, 360, 615, 300});
+    mMemPercentBox = makeLabel(mMeterPanel, "Label4", {}, designFont("Arial", 9), Qt::AlignCenter);
+    mMemPercentBox->setFrameStyle(QFrame::Box | QFrame::Plain);
+    setBackColor(mMemPercentBox, QColor(255, 255, 128));
+    mMemPercentBox->setToolTip("Memory Usage");
+    placeTwips(mMemPercentBox, {750, 360, 600, 300});
 
     const QFont small = designFont("Arial", 6.75);
     const QFont smallBold = designFont("Arial", 6.75, true);
-    Label11 = makeLabel(FrmVU, "Label11", "Total Memory:", smallBold, Qt::AlignRight | Qt::AlignTop);
-    placeTwips(Label11, {70, 180, 975, 195});
-    Label8 = makeLabel<FittingLabel>(FrmVU, "Label8", {}, small);
-    setTextColor(Label8, kValueBlue);
-    placeTwips(Label8, {1080, 180, 555, 195});
-    Label12 = makeLabel(FrmVU, "Label12", "Free Memory:", smallBold, Qt::AlignRight | Qt::AlignTop);
-    placeTwips(Label12, {140, 350, 915, 195});
-    Label10 = makeLabel<FittingLabel>(FrmVU, "Label10", {}, small);
-    setTextColor(Label10, kValueBlue);
-    placeTwips(Label10, {1080, 350, 555, 195});
-    Label7 = makeLabel(FrmVU, "Label7", "CPU clock:", smallBold, Qt::AlignRight | Qt::AlignTop);
-    placeTwips(Label7, {140, 500, 915, 135});
-    Label7->hide();
-    Label5 = makeLabel(FrmVU, "Label5", {}, smallBold);
-    setTextColor(Label5, kValueBlue);
-    placeTwips(Label5, {1080, 490, 555, 195});
-    Label5->hide();
-    Label6 = makeLabel(FrmVU, "Label6", {}, designFont("Arial", 9.75, true));
-    setTextColor(Label6, kValueBlue);
-    placeTwips(Label6, {120, 540, 255, 255});
-    Label6->hide();
+    mTotalMemoryCaption = makeLabel(mMeterFrame, "Label11", "Total Memory:", smallBold, Qt::AlignRight | Qt::AlignTop);
+    placeTwips(mTotalMemoryCaption, {70, 180, 975, 195});
+    mTotalMemoryValue = makeLabel<FittingLabel>(mMeterFrame, "Label8", {}, small);
+    setTextColor(mTotalMemoryValue, kValueBlue);
+    placeTwips(mTotalMemoryValue, {1080, 180, 555, 195});
+    mFreeMemoryCaption = makeLabel(mMeterFrame, "Label12", "Free Memory:", smallBold, Qt::AlignRight | Qt::AlignTop);
+    placeTwips(mFreeMemoryCaption, {140, 350, 915, 195});
+    mFreeMemoryValue = makeLabel<FittingLabel>(mMeterFrame, "Label10", {}, small);
+    setTextColor(mFreeMemoryValue, kValueBlue);
+    placeTwips(mFreeMemoryValue, {1080, 350, 555, 195});
+    mClockCaption = makeLabel(mMeterFrame, "Label7", "CPU clock:", smallBold, Qt::AlignRight | Qt::AlignTop);
+    placeTwips(mClockCaption, {140, 500, 915, 135});
+    mClockCaption->hide();
+    mClockValue = makeLabel(mMeterFrame, "Label5", {}, smallBold);
+    setTextColor(mClockValue, kValueBlue);
+    placeTwips(mClockValue, {1080, 490, 555, 195});
+    mClockValue->hide();
+    mCpuPercentValue = makeLabel(mMeterFrame, "Label6", {}, designFont("Arial", 9.75, true));
+    setTextColor(mCpuPercentValue, kValueBlue);
+    placeTwips(mCpuPercentValue, {120, 540, 255, 255});
+    mCpuPercentValue->hide();
 }
 
 void frmMain::createGraphFrame() {
-    FrmGraph = new FrameBox("PC Utilisation History", kCaptionBlue, this);
-    FrmGraph->setObjectName("FrmGraph");
-    placeTwips(FrmGraph, layout_.FrmGraph);
+    mGraphFrame = new FrameBox("PC Utilisation History", kCaptionBlue, this);
+    mGraphFrame->setObjectName("FrmGraph");
+    placeTwips(mGraphFrame, mLayout.FrmGraph);
 
-    Graph = new GraphView(FrmGraph);
-    Graph->setObjectName("Graph");
-    Graph->setFont(designFont("Arial", 5.25, true));
-    placeTwips(Graph, layout_.Graph);
-    Graph->setMouseHandler([this](GraphView::MouseEvent event, int buttons, QPointF at) {
+    mGraph = new GraphView(mGraphFrame);
+    mGraph->setObjectName("Graph");
+    mGraph->setFont(designFont("Arial", 5.25, true));
+    placeTwips(mGraph, mLayout.Graph);
+    mGraph->setMouseHandler([this](GraphView::MouseEvent event, int buttons, QPointF at) {
         const auto X = static_cast<float>(at.x()), Y = static_cast<float>(at.y());
         switch (event) {
             case GraphView::MouseEvent::Down: Graph_MouseDown(buttons, X, Y); break;
@@ -223,51 +223,51 @@ void frmMain::createGraphFrame() {
             case GraphView::MouseEvent::Up: Graph_MouseUp(buttons, X, Y); break;
         }
     });
-    txtValue = new QLineEdit("00", Graph);
-    txtValue->setObjectName("txtValue");
-    txtValue->setFrame(false);
-    txtValue->setFont(designFont("Arial", 6.75));
-    QPalette yellow = txtValue->palette();
+    mReadoutBox = new QLineEdit("00", mGraph);
+    mReadoutBox->setObjectName("txtValue");
+    mReadoutBox->setFrame(false);
+    mReadoutBox->setFont(designFont("Arial", 6.75));
+    QPalette yellow = mReadoutBox->palette();
     yellow.setColor(QPalette::Base, QColor(255, 255, 192));
-    txtValue->setPalette(yellow);
-    txtValue->setReadOnly(true);
-    txtValue->setFocusPolicy(Qt::NoFocus);
-    txtValue->setTextMargins(0, 0, 0, 0);
-    placeTwips(txtValue, {0, 0, 315, 180});
-    txtValue->hide();
+    mReadoutBox->setPalette(yellow);
+    mReadoutBox->setReadOnly(true);
+    mReadoutBox->setFocusPolicy(Qt::NoFocus);
+    mReadoutBox->setTextMargins(0, 0, 0, 0);
+    placeTwips(mReadoutBox, {0, 0, 315, 180});
+    mReadoutBox->hide();
 
-    CmbSchaal = new QComboBox(FrmGraph);
-    CmbSchaal->setObjectName("CmbSchaal");
-    CmbSchaal->setFont(designFont("Arial", 6.75));
-    CmbSchaal->setToolTip("Scale division");
-    placeTwips(CmbSchaal, layout_.CmbSchaal);
-    connect(CmbSchaal, &QComboBox::activated, this, &frmMain::CmbSchaal_Click);
+    mScaleDivisionList = new QComboBox(mGraphFrame);
+    mScaleDivisionList->setObjectName("CmbSchaal");
+    mScaleDivisionList->setFont(designFont("Arial", 6.75));
+    mScaleDivisionList->setToolTip("Scale division");
+    placeTwips(mScaleDivisionList, mLayout.CmbSchaal);
+    connect(mScaleDivisionList, &QComboBox::activated, this, &frmMain::CmbSchaal_Click);
 
     for (int i = 0; i < 2; ++i) {
-        picLabels[i] = new ScaleStrip(FrmGraph);
-        picLabels[i]->setObjectName(QString("picLabels(%1)").arg(i));
-        picLabels[i]->setFont(designFont("Arial", 6.75));
-        lblscale[i] = makeLabel(FrmGraph, i == 0 ? "lblscale(0)" : "lblscale(1)", {}, designFont("Arial", 6.75),
+        mScaleStrips[i] = new ScaleStrip(mGraphFrame);
+        mScaleStrips[i]->setObjectName(QString("picLabels(%1)").arg(i));
+        mScaleStrips[i]->setFont(designFont("Arial", 6.75));
+        mScaleCaptions[i] = makeLabel(mGraphFrame, i == 0 ? "lblscale(0)" : "lblscale(1)", {}, designFont("Arial", 6.75),
                                 i == 0 ? Qt::AlignRight : Qt::AlignLeft);
-        lblscale[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        mScaleCaptions[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    placeTwips(picLabels[0], layout_.picLabels0);
-    placeTwips(picLabels[1], layout_.picLabels1);
-    placeTwips(lblscale[0], {300, 180, 255, 5415});
-    placeTwips(lblscale[1], layout_.lblscale1);
-    lblscale[0]->lower();
-    lblscale[1]->lower();
+    placeTwips(mScaleStrips[0], mLayout.picLabels0);
+    placeTwips(mScaleStrips[1], mLayout.picLabels1);
+    placeTwips(mScaleCaptions[0], {300, 180, 255, 5415});
+    placeTwips(mScaleCaptions[1], mLayout.lblscale1);
+    mScaleCaptions[0]->lower();
+    mScaleCaptions[1]->lower();
 }
 
 void frmMain::applyStretchLayout(const StretchLayout& layout) {
-    layout_ = layout;
-    placeTwips(FrmGraph, layout.FrmGraph);
-    placeTwips(Graph, layout.Graph);
-    placeTwips(FrmVU, layout.FrmVU);
-    placeTwips(CmbSchaal, layout.CmbSchaal);
-    placeTwips(picLabels[0], layout.picLabels0);
-    placeTwips(picLabels[1], layout.picLabels1);
-    placeTwips(lblscale[1], layout.lblscale1);
+    mLayout = layout;
+    placeTwips(mGraphFrame, layout.FrmGraph);
+    placeTwips(mGraph, layout.Graph);
+    placeTwips(mMeterFrame, layout.FrmVU);
+    placeTwips(mScaleDivisionList, layout.CmbSchaal);
+    placeTwips(mScaleStrips[0], layout.picLabels0);
+    placeTwips(mScaleStrips[1], layout.picLabels1);
+    placeTwips(mScaleCaptions[1], layout.lblscale1);
 }
 
 }  // namespace tidemark

@@ -20,7 +20,7 @@ constexpr int kLineEditMargins = 2 * 2 + 2;  // the line edit's own text margins
 
 }  // namespace
 
-void frmMain::ChkOnTop_Click() { SetWindowOnTop(ChkOnTop->isChecked()); }
+void frmMain::ChkOnTop_Click() { SetWindowOnTop(mStayOnTopBox->isChecked()); }
 
 // The window manager's keep-above hint, set on the existing native window so
 // the window keeps its place and size.
@@ -29,17 +29,17 @@ void frmMain::SetWindowOnTop(bool on) {
 }
 
 void frmMain::setRefreshInterval(const QString& text) {
-    if (const auto interval = refreshIntervalFrom(text.toStdString())) tmrUpdate->setInterval(*interval);
+    if (const auto interval = refreshIntervalFrom(text.toStdString())) mUpdateTimer->setInterval(*interval);
 }
 
-void frmMain::CmbRefresh_Click() { setRefreshInterval(CmbRefresh->currentText()); }
+void frmMain::CmbRefresh_Click() { setRefreshInterval(mRefreshBox->currentText()); }
 
 void frmMain::CmbRefresh_KeyPress(int keyCode) {
-    if (keyCode == 13) setRefreshInterval(CmbRefresh->currentText());
+    if (keyCode == 13) setRefreshInterval(mRefreshBox->currentText());
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == CmbRefresh && event->type() == QEvent::KeyPress) {
+    if (watched == mRefreshBox && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (enter || !key->text().isEmpty()) CmbRefresh_KeyPress(enter ? 13 : key->text().at(0).unicode());
@@ -50,20 +50,20 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 void frmMain::applyReadout(ReadoutChange change, float X, float Y) {
     if (change == ReadoutChange::Keep) return;
     if (change == ReadoutChange::Hide) {
-        txtValue->hide();
+        mReadoutBox->hide();
         return;
     }
-    const auto& canvas = Graph->canvas();
+    const auto& canvas = mGraph->canvas();
     const Readout readout = readoutAt(X, Y, static_cast<float>(canvas.width()), static_cast<float>(canvas.height()));
-    txtValue->setText(QString::fromStdString(readout.text));
+    mReadoutBox->setText(QString::fromStdString(readout.text));
     // The designed 21 pixels do not hold "100%" in the designed font: the box
     // widens to its text, never narrower than designed.
-    const int textWidth = txtValue->fontMetrics().horizontalAdvance(txtValue->text()) + kLineEditMargins;
-    txtValue->resize(std::max(twipsToPixels(kReadoutWidthTwips), textWidth), txtValue->height());
+    const int textWidth = mReadoutBox->fontMetrics().horizontalAdvance(mReadoutBox->text()) + kLineEditMargins;
+    mReadoutBox->resize(std::max(twipsToPixels(kReadoutWidthTwips), textWidth), mReadoutBox->height());
     // The box lives in the graph's inner area, inside its border.
-    const QPoint inner = Graph->contentsRect().topLeft();
-    txtValue->move(inner.x() + qRound(readout.x), inner.y() + qRound(readout.y));
-    txtValue->show();
+    const QPoint inner = mGraph->contentsRect().topLeft();
+    mReadoutBox->move(inner.x() + qRound(readout.x), inner.y() + qRound(readout.y));
+    mReadoutBox->show();
 }
 
 void frmMain::Graph_MouseDown(int button, float X, float Y) {
