@@ -23,11 +23,12 @@ void DrawGraphFullHistory(benchmark::State& state) {
     history.HistoryCapacity = static_cast<std::int16_t>(width + 20);
     tidemark::PixelCanvas canvas(width, kGraphHeight);
     const tidemark::GraphSettings settings;
+    tidemark::ShownGraph shown;
     std::int16_t reading = 0;
     for (int i = 0; i <= width + 20; ++i) history.append(static_cast<std::int16_t>(i % 100), 50);
     for (auto _ : state) {
         reading = static_cast<std::int16_t>((reading + 37) % 101);
-        benchmark::DoNotOptimize(tidemark::DrawGraph(history, canvas, settings, reading, 50));
+        benchmark::DoNotOptimize(tidemark::DrawGraph(history, canvas, settings, reading, 50, shown));
     }
 }
 BENCHMARK(DrawGraphFullHistory)->Arg(365)->Arg(1900)->Arg(3800)->Unit(benchmark::kMicrosecond);

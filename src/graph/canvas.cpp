@@ -22,10 +22,34 @@ PixelCanvas::PixelCanvas(int width, int height) { resize(width, height); }
 void PixelCanvas::resize(int width, int height) {
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
+    first_ = 0;
     pixels_.assign(static_cast<std::size_t>(width_) * height_, rgb(0, 0, 0));
 }
 
-void PixelCanvas::fill(Rgb color) { std::fill(pixels_.begin(), pixels_.end(), color); }
+void PixelCanvas::fill(Rgb color) {
+    first_ = 0;
+    std::fill(pixels_.begin(), pixels_.end(), color);
+}
+
+void PixelCanvas::scrollLeft() {
+    if (width_ > 0) first_ = first_ + 1 < width_ ? first_ + 1 : 0;
+}
+
+std::vector<Rgb> PixelCanvas::picture() const {
+    std::vector<Rgb> ordered(pixels_.size());
+    for (int y = 0; y < height_; ++y) {
+        const Rgb* row = pixels_.data() + static_cast<std::size_t>(y) * width_;
+        Rgb* out = ordered.data() + static_cast<std::size_t>(y) * width_;
+        out = std::copy(row + first_, row + width_, out);
+        std::copy(row, row + first_, out);
+    }
+    return ordered;
+}
+
+void PixelCanvas::column(int x, Rgb color) {
+    if (x < 0 || x >= width_) return;
+    for (int y = 0; y < height_; ++y) put(x, y, color);
+}
 
 void PixelCanvas::horizontalLine(int x0, int x1, int y, Rgb color) {
     if (y < 0 || y >= height_) return;
@@ -33,11 +57,14 @@ void PixelCanvas::horizontalLine(int x0, int x1, int y, Rgb color) {
     x0 = std::max(x0, 0);
     x1 = std::min(x1, width_ - 1);
     if (x0 > x1) return;
+    // The picture's columns lie in the storage row in two runs.
     Rgb* row = pixels_.data() + static_cast<std::size_t>(y) * width_;
-    std::fill(row + x0, row + x1 + 1, color);
+    const int split = width_ - first_;  // picture columns from here on wrap to the row's start
+    if (x0 < split) std::fill(row + first_ + x0, row + first_ + std::min(x1, split - 1) + 1, color);
+    if (x1 >= split) std::fill(row + std::max(x0, split) - split, row + x1 - split + 1, color);
 }
 
-void PixelCanvas::line(int x0, int y0, int x1, int y1, Rgb color) {
+void PixelCanvas::line(int x0, int y0, int x1, int y1, Rgb color, int fromX, int toX) {
     // Walk the major axis from the lower end, only across the canvas; the
     // minor coordinate is the exact line's nearest point at each step.
     const bool xMajor = std::abs(x1 - x0) >= std::abs(y1 - y0);
@@ -48,11 +75,12 @@ void PixelCanvas::line(int x0, int y0, int x1, int y1, Rgb color) {
         std::swap(b0, b1);
     }
     const std::int64_t da = a1 - a0, db = b1 - b0;
-    const std::int64_t majorLimit = xMajor ? width_ : height_;
-    const std::int64_t minorLimit = xMajor ? height_ : width_;
-    for (std::int64_t a = std::max<std::int64_t>(a0, 0); a <= std::min(a1, majorLimit - 1); ++a) {
+    const std::int64_t left = std::max(0, fromX), right = std::min(width_ - 1, toX);
+    const std::int64_t majorFirst = xMajor ? left : 0, majorLast = xMajor ? right : height_ - 1;
+    const std::int64_t minorFirst = xMajor ? 0 : left, minorLast = xMajor ? height_ - 1 : right;
+    for (std::int64_t a = std::max(a0, majorFirst); a <= std::min(a1, majorLast); ++a) {
         const std::int64_t b = da == 0 ? b0 : b0 + roundedQuotient((a - a0) * db, da);
-        if (b < 0 || b >= minorLimit) continue;
+        if (b < minorFirst || b > minorLast) continue;
         put(static_cast<int>(xMajor ? a : b), static_cast<int>(xMajor ? b : a), color);
     }
 }

@@ -1,6 +1,8 @@
 #pragma once
-// The history graph: appends a reading, works out the level bars and redraws
-// the whole picture from the history on every call.
+// The history graph: appends a reading, works out the level bars and brings
+// the picture up to date. The picture is defined by a full redraw from the
+// history; a tick that only appends moves the picture one column left and
+// draws the newest column, which gives the same pixels at a fraction of the cost.
 #include <cstdint>
 
 #include "graph/canvas.h"
@@ -15,6 +17,7 @@ struct GraphSettings {
     Rgb LevelOffColor = rgb(150, 150, 150);
     Rgb BackColor = rgb(0, 0, 0);
     std::int16_t ScaleDivision = 10;  // grid spacing in percent
+    bool operator==(const GraphSettings&) const = default;
 };
 
 struct LevelBars {
@@ -33,8 +36,24 @@ void drawHistory(PixelCanvas& canvas, const SampleHistory& history, const GraphS
 void drawHistoryScaled(PixelCanvas& canvas, const SampleHistory& history, const GraphSettings& settings, float W,
                        float H, float scale);
 
-// One call per tick: appends the readings and redraws; returns the levels for the bars.
-LevelBars DrawGraph(SampleHistory& history, PixelCanvas& canvas, const GraphSettings& settings,
-                    std::int16_t cpuPercent, std::int16_t memPercent);
+// What the canvas last showed, so the next tick can tell whether moving the
+// picture gives the full redraw's pixels.
+struct ShownGraph {
+    int width = -1;
+    int height = -1;
+    std::int16_t count = -1;
+    GraphSettings settings;
+};
+
+struct GraphUpdate {
+    LevelBars levels;
+    bool scrolled = false;  // only the newest column changed, the rest moved one left
+};
+
+// One call per tick: appends the readings and brings the canvas up to date.
+// It scrolls when the canvas shows the history as it was before this append
+// (same size and settings, no Clear since); otherwise it redraws everything.
+GraphUpdate DrawGraph(SampleHistory& history, PixelCanvas& canvas, const GraphSettings& settings,
+                      std::int16_t cpuPercent, std::int16_t memPercent, ShownGraph& shown);
 
 }  // namespace tidemark

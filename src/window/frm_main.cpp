@@ -189,20 +189,30 @@ std::int16_t frmMain::sampleProcessorFigure() {
 
 void frmMain::GetMemoryInfo() { mMemStatus = mServices.machine.globalMemoryStatus(); }
 
+namespace {
+
+// A label repaints only when its text really changes.
+void setTextIfChanged(QLabel* label, const std::string& text) {
+    const QString shown = QString::fromStdString(text);
+    if (label->text() != shown) label->setText(shown);
+}
+
+}  // namespace
+
 void frmMain::setLabelTexts(const Reading& reading) {
-    mCpuPercentValue->setText(QString::fromStdString(reading.cpuText));
-    mTotalMemoryValue->setText(QString::fromStdString(reading.totalText));
-    mFreeMemoryValue->setText(QString::fromStdString(reading.freeText));
-    mCpuPercentBox->setText(QString::fromStdString(reading.cpuText));
-    mMemPercentBox->setText(QString::fromStdString(reading.memText));
-    mClockValue->setText(QString::fromStdString(reading.clockText));
+    setTextIfChanged(mCpuPercentValue, reading.cpuText);
+    setTextIfChanged(mTotalMemoryValue, reading.totalText);
+    setTextIfChanged(mFreeMemoryValue, reading.freeText);
+    setTextIfChanged(mCpuPercentBox, reading.cpuText);
+    setTextIfChanged(mMemPercentBox, reading.memText);
+    setTextIfChanged(mClockValue, reading.clockText);
 }
 
 void frmMain::DrawGraph(const Reading& reading) {
-    const LevelBars levels =
-        tidemark::DrawGraph(mHistory, mGraph->canvas(), mGraphSettings, reading.cpu, reading.memPercent);
-    mMeterPanel->setLevels(levels.cpuLevel, levels.memLevel);
-    mGraph->showHistory(mHistory, mGraphSettings);
+    const GraphUpdate update =
+        tidemark::DrawGraph(mHistory, mGraph->canvas(), mGraphSettings, reading.cpu, reading.memPercent, mShownGraph);
+    mMeterPanel->setLevels(update.levels.cpuLevel, update.levels.memLevel);
+    mGraph->showHistory(mHistory, mGraphSettings, update.scrolled);
 }
 
 void frmMain::DrawLabels() {

@@ -129,6 +129,7 @@ private:
 
     SampleHistory mHistory;
     GraphSettings mGraphSettings;
+    ShownGraph mShownGraph;  // what the graph's canvas shows
 
     // Controls, named by their role; each objectName is the control's name in the design.
     QWidget* mNoFocus = nullptr;

@@ -161,7 +161,7 @@ void frmMain::createMeterPanel() {
     mMeterFrame->setObjectName("FrmVU");
     placeTwips(mMeterFrame, mLayout.FrmVU);
 
-    mMeterPanel = new MeterPanel(QPixmap(":/images/panel.jpg"), mMeterFrame);
+    mMeterPanel = new MeterPanel(QPixmap(":/images/panel.png"), mMeterFrame);
     mMeterPanel->setObjectName("Picture1");
     placeTwips(mMeterPanel, {120, 660, 1490, 3255});
     mCpuTitle = makeLabel(mMeterPanel, "Label1", "CPU", designFont("Verdana", 11.25, true), Qt::AlignHCenter | Qt::AlignTop);
@@ -186,11 +186,15 @@ void frmMain::createMeterPanel() {
     mTotalMemoryCaption = makeLabel(mMeterFrame, "Label11", "Total Memory:", smallBold, Qt::AlignRight | Qt::AlignTop);
     placeTwips(mTotalMemoryCaption, {70, 180, 975, 195});
     mTotalMemoryValue = makeLabel<FittingLabel>(mMeterFrame, "Label8", {}, small);
+    // Figures that change every tick fill their own background, so their
+    // frame behind them is not painted again each time.
+    setBackColor(mTotalMemoryValue, palette().color(QPalette::Window));
     setTextColor(mTotalMemoryValue, kValueBlue);
     placeTwips(mTotalMemoryValue, {1080, 180, 555, 195});
     mFreeMemoryCaption = makeLabel(mMeterFrame, "Label12", "Free Memory:", smallBold, Qt::AlignRight | Qt::AlignTop);
     placeTwips(mFreeMemoryCaption, {140, 350, 915, 195});
     mFreeMemoryValue = makeLabel<FittingLabel>(mMeterFrame, "Label10", {}, small);
+    setBackColor(mFreeMemoryValue, palette().color(QPalette::Window));
     setTextColor(mFreeMemoryValue, kValueBlue);
     placeTwips(mFreeMemoryValue, {1080, 350, 555, 195});
     mClockCaption = makeLabel(mMeterFrame, "Label7", "CPU clock:", smallBold, Qt::AlignRight | Qt::AlignTop);

@@ -13,11 +13,13 @@ namespace tidemark {
 FrameBox::FrameBox(const QString& caption, QColor captionColor, QWidget* parent)
     : QWidget(parent), caption_(caption), captionColor_(captionColor) {}
 
-void FrameBox::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+void FrameBox::paintEvent(QPaintEvent* event) {
     const QFontMetrics metrics(font());
     const int top = caption_.isEmpty() ? 0 : metrics.height() / 2;
     const QRect box = rect().adjusted(0, top, -1, -1);
+    // A label repainting inside the frame reaches neither border nor caption.
+    if (box.adjusted(2, metrics.height(), -2, -2).contains(event->region().boundingRect())) return;
+    QPainter painter(this);
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(box.adjusted(0, 0, -1, -1));
     painter.setPen(palette().color(QPalette::Light));
@@ -51,15 +53,48 @@ GraphView::GraphView(QWidget* parent) : QFrame(parent) {
 }
 
 QImage GraphView::image() const {
-    return QImage(reinterpret_cast<const uchar*>(canvas_.data()), canvas_.width(), canvas_.height(),
-                  canvas_.width() * 4, QImage::Format_RGB32);
+    QImage picture(canvas_.width(), canvas_.height(), QImage::Format_RGB32);
+    const std::vector<Rgb> pixels = canvas_.picture();
+    std::copy(pixels.begin(), pixels.end(), reinterpret_cast<Rgb*>(picture.bits()));
+    return picture;
 }
 
-void GraphView::showHistory(const SampleHistory& history, const GraphSettings& settings) {
+bool GraphView::wholeScale() const { return devicePixelRatioF() == std::floor(devicePixelRatioF()); }
+
+// The part of the picture not covered by a sibling stacked above the view
+// (the scale-division list overlaps the graph's top edge): repainting a
+// covered part would repaint the sibling too.
+QRegion GraphView::uncovered() const {
+    if (!uncovered_.isEmpty() && uncoveredFor_ == contentsRect()) return uncovered_;
+    QRegion visible = contentsRect();
+    const QObjectList& siblings = parentWidget()->children();
+    for (qsizetype i = siblings.indexOf(this) + 1; i < siblings.size(); ++i)
+        if (const auto* above = qobject_cast<const QWidget*>(siblings[i]); above && above->isVisible())
+            visible -= QRect(mapFromParent(above->pos()), above->size());
+    uncovered_ = visible;
+    uncoveredFor_ = contentsRect();
+    return visible;
+}
+
+void GraphView::showHistory(const SampleHistory& history, const GraphSettings& settings, bool scrolled) {
     history_ = &history;
     settings_ = &settings;
     deviceCanvasStale_ = true;
-    update(contentsRect());
+    if (!scrolled) uncovered_ = {};  // a re-layout may have moved the siblings
+    const QRegion visible = uncovered();
+    // A whole number of device pixels per pixel lets the screen move the
+    // picture itself; only the newest column is painted then. The toolkit
+    // moves only a rectangle no sibling covers: the rows below a covered top.
+    QRect movable = contentsRect();
+    const QRegion covered = QRegion(contentsRect()) - visible;
+    if (!covered.isEmpty() && covered.boundingRect().top() == movable.top())
+        movable.setTop(covered.boundingRect().bottom() + 1);
+    if (scrolled && wholeScale() && isVisible() && (QRegion(movable) - visible).isEmpty()) {
+        scroll(-1, 0, movable);
+        update(visible - QRegion(movable));
+    } else {
+        update(visible);
+    }
 }
 
 QImage GraphView::deviceImage() {
@@ -74,19 +109,37 @@ QImage GraphView::deviceImage() {
                           static_cast<float>(canvas_.height()), static_cast<float>(scale));
         deviceCanvasStale_ = false;
     }
-    QImage image(reinterpret_cast<const uchar*>(deviceCanvas_.data()), deviceCanvas_.width(), deviceCanvas_.height(),
-                 deviceCanvas_.width() * 4, QImage::Format_RGB32);
+    QImage image(reinterpret_cast<const uchar*>(deviceCanvas_.storage()), deviceCanvas_.width(),
+                 deviceCanvas_.height(), deviceCanvas_.width() * 4, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     return image;
 }
 
+// The canvas's rows are rings: the picture's left part starts at the ring's
+// first column, its right part is the start of the storage.
+void GraphView::paintCanvas(QPainter& painter, const QRect& dirty) const {
+    const QImage storage(reinterpret_cast<const uchar*>(canvas_.storage()), canvas_.width(), canvas_.height(),
+                         canvas_.width() * 4, QImage::Format_RGB32);
+    const int first = canvas_.firstColumn();
+    const QPoint origin = contentsRect().topLeft();
+    const QRect wanted = dirty.translated(-origin);  // in picture coordinates
+    const QRect left = QRect(0, 0, canvas_.width() - first, canvas_.height()).intersected(wanted);
+    const QRect right = QRect(canvas_.width() - first, 0, first, canvas_.height()).intersected(wanted);
+    if (!left.isEmpty()) painter.drawImage(origin + left.topLeft(), storage, left.translated(first, 0));
+    if (!right.isEmpty()) painter.drawImage(origin + right.topLeft(), storage, right.translated(first - canvas_.width(), 0));
+}
+
 void GraphView::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
+    // The sunken border is drawn only when the region reaches it, not for
+    // every tick's new column.
+    if (!contentsRect().contains(event->region().boundingRect())) QFrame::paintEvent(event);
     QPainter painter(this);
-    const qreal scale = devicePixelRatioF();
+    painter.setClipRegion(event->region());
     // Without smoothing, a whole-number scale shows each graph pixel as a block.
-    const bool wholeScale = scale == std::floor(scale);
-    painter.drawImage(contentsRect().topLeft(), wholeScale || !history_ ? image() : deviceImage());
+    if (wholeScale() || !history_)
+        paintCanvas(painter, event->region().boundingRect());
+    else
+        painter.drawImage(contentsRect().topLeft(), deviceImage());
 }
 
 namespace {
@@ -178,14 +231,17 @@ QColor MeterPanel::segmentColor(bool cpuBar, int index) const {
 }
 
 void MeterPanel::paintEvent(QPaintEvent* event) {
+    // A tick repaints a segment or two: only what the region touches is drawn.
     QPainter painter(this);
+    const QRect dirty = event->region().boundingRect();
     painter.setClipRegion(event->region());
-    painter.fillRect(rect(), QColor(0, 128, 0));
-    painter.drawPixmap(0, 0, background_);
+    painter.fillRect(dirty, QColor(0, 128, 0));
+    painter.drawPixmap(dirty, background_, dirty);
     painter.setPen(Qt::black);
     for (int i = 0; i < kSegments; ++i) {
         for (bool cpuBar : {true, false}) {
             const QRect segment = segmentRect(cpuBar, i);
+            if (!segment.intersects(dirty)) continue;
             painter.fillRect(segment, segmentColor(cpuBar, i));
             painter.drawRect(segment.adjusted(0, 0, -1, -1));
         }

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <array>
 #include <functional>
@@ -46,11 +47,12 @@ public:
     explicit GraphView(QWidget* parent);
     PixelCanvas& canvas() { return canvas_; }
     const PixelCanvas& canvas() const { return canvas_; }
-    // The image as the toolkit sees it, sharing the canvas's pixels.
+    // The picture as the toolkit sees it (a copy, in order), as Save writes it.
     QImage image() const;
     // Called after each drawing of the canvas; the history and the settings
-    // must live as long as the view.
-    void showHistory(const SampleHistory& history, const GraphSettings& settings);
+    // must live as long as the view. After a scroll only the newest column
+    // is painted: the screen moves the rest.
+    void showHistory(const SampleHistory& history, const GraphSettings& settings, bool scrolled);
 
     // Mouse events in the canvas's pixel coordinates, buttons as bits:
     // 1 left, 2 right, 4 middle: the button that went down or up, the
@@ -69,12 +71,17 @@ protected:
 private:
     void deliver(MouseEvent kind, int buttons, QMouseEvent* event);
     QImage deviceImage();
+    bool wholeScale() const;
+    QRegion uncovered() const;
+    void paintCanvas(QPainter& painter, const QRect& dirty) const;
 
     PixelCanvas canvas_;
     PixelCanvas deviceCanvas_;  // only for a fractional screen scale
     const SampleHistory* history_ = nullptr;
     const GraphSettings* settings_ = nullptr;
     bool deviceCanvasStale_ = true;
+    mutable QRegion uncovered_;  // the uncovered part, worked out again after each full redraw
+    mutable QRect uncoveredFor_;
     MouseHandler mouseHandler_;
 };
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -193,6 +194,38 @@ TEST_F(MainWindow, MeterSegmentsLightAtTheirDesignedRows) {
         const QPoint centre((750 + 300) / 15, (2940 - 120 * i + 67) / 15);
         EXPECT_EQ(panel.pixelColor(centre), i <= 11 ? QColor(255, 255, 0) : QColor(150, 150, 150)) << i;
     }
+}
+
+}  // namespace
+}  // namespace tidemark
+
+namespace tidemark {
+namespace {
+
+// After ticks that only scroll, what the screen shows of the graph is the
+// picture itself: the moved part and the newly painted column line up.
+TEST_F(MainWindow, ScreenShowsThePictureAfterScrolling) {
+    samplerOs.processors = 1;
+    samplerOs.blocks.clear();
+    for (int second = 0, idle = 0; second < 40; idle += second++ % 2)  // 100 % and 0 % in turn
+        samplerOs.blocks.push_back(processorData(second, {idle * 10'000'000LL}));
+    started();
+    QCoreApplication::processEvents();
+    for (int i = 0; i < 30; ++i) {
+        window->tmrUpdate_Timer();
+        QCoreApplication::processEvents();
+    }
+    const auto* graph = control<GraphView>("Graph");
+    const QRect inner(graph->mapTo(window.get(), graph->contentsRect().topLeft()), graph->contentsRect().size());
+    const QImage screen = window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect list(control("CmbSchaal")->mapTo(window.get(), QPoint()), control("CmbSchaal")->size());
+    const QImage picture = graph->image();
+    int differing = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (!list.contains(inner.topLeft() + QPoint(x, y)))  // the scale list covers a corner
+                differing += screen.pixel(inner.topLeft() + QPoint(x, y)) != picture.pixel(x, y);
+    EXPECT_EQ(differing, 0);
 }
 
 }  // namespace

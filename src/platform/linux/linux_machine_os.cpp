@@ -6,18 +6,22 @@
 
 namespace tidemark {
 
+LinuxMachineOs::LinuxMachineOs(const std::string& root)
+    : meminfo_(root + "/proc/meminfo"),
+      maxFrequency_(root + "/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq"),
+      cpuinfo_(root + "/proc/cpuinfo") {}
+
 MemoryStatus LinuxMachineOs::globalMemoryStatus() {
-    const auto meminfo = readSmallFile(path("/proc/meminfo").c_str());
+    const auto meminfo = meminfo_.read();
     if (!meminfo) return {};
     return proc::memoryStatus(*meminfo).value_or(MemoryStatus{});
 }
 
 std::int32_t LinuxMachineOs::firstProcessorMHz() {
-    if (const auto maxFreq = readSmallFile(path("/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq").c_str()))
+    if (const auto maxFreq = maxFrequency_.read())
         if (const auto mhz = proc::maxFrequencyMHz(*maxFreq)) return *mhz;
     proc::FirstProcessorClockScan scan;
-    if (!readInPieces(path("/proc/cpuinfo").c_str(), kCpuinfoPieceBytes,
-                      [&scan](std::string_view piece) { return scan.add(piece); }))
+    if (!cpuinfo_.readInPieces(kCpuinfoPieceBytes, [&scan](std::string_view piece) { return scan.add(piece); }))
         return 0;
     return scan.finish().value_or(0);
 }

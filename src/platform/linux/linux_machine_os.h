@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/linux/proc_file.h"
 #include "platform/machine_os.h"
 
 namespace tidemark {
@@ -16,7 +17,7 @@ public:
     static constexpr std::size_t kCpuinfoPieceBytes = 1024;
 
     // `root` goes in front of every /proc and /sys path; empty for this machine's.
-    explicit LinuxMachineOs(std::string root = {}) : root_(std::move(root)) {}
+    explicit LinuxMachineOs(const std::string& root = {});
 
     // From /proc/meminfo.
     MemoryStatus globalMemoryStatus() override;
@@ -25,9 +26,9 @@ public:
     std::int32_t firstProcessorMHz() override;
 
 private:
-    std::string path(const char* absolute) const { return root_ + absolute; }
-
-    std::string root_;
+    KernelFile meminfo_;
+    KernelFile maxFrequency_;
+    KernelFile cpuinfo_;
 };
 
 }  // namespace tidemark

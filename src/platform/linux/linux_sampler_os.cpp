@@ -49,7 +49,7 @@ timespec readSystemClock(clockid_t clock) {
 }
 
 LinuxSamplerOs::LinuxSamplerOs(std::string root, ClockReader clock)
-    : root_(std::move(root)), clock_(std::move(clock)), tickLength_(ticksTo100ns()) {}
+    : root_(std::move(root)), stat_(root_ + "/proc/stat"), clock_(std::move(clock)), tickLength_(ticksTo100ns()) {}
 
 bool LinuxSamplerOs::getVersion(std::uint32_t& platformId) {
     platformId = kPlatformNt;
@@ -58,14 +58,14 @@ bool LinuxSamplerOs::getVersion(std::uint32_t& platformId) {
 
 std::uint32_t LinuxSamplerOs::numberOfProcessors() {
     std::uint64_t count = configuredProcessors(path("/sys/devices/system/cpu/possible"));
-    if (const auto stat = readSmallFile(path("/proc/stat").c_str()))
+    if (const auto stat = stat_.read())
         for (const proc::ProcessorIdle& processor : proc::processorIdleTicks(*stat))
             count = std::max<std::uint64_t>(count, processor.number + std::uint64_t{1});
     return static_cast<std::uint32_t>(std::min<std::uint64_t>(count, std::numeric_limits<std::uint32_t>::max()));
 }
 
 long LinuxSamplerOs::queryProcessorPerformanceData(std::vector<std::byte>& buffer) {
-    const auto stat = readSmallFile(path("/proc/stat").c_str());
+    const auto stat = stat_.read();
     if (!stat) return failed(buffer);
     const SystemTime now = monotonicSystemTime();
     std::vector<perf::ProcessorIdleTime> processors;

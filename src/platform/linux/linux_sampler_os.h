@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/linux/proc_file.h"
 #include "platform/sampler_os.h"
 
 namespace tidemark {
@@ -36,6 +37,7 @@ private:
     SystemTime monotonicSystemTime() const;
 
     std::string root_;
+    KernelFile stat_;
     ClockReader clock_;
     std::uint64_t tickLength_;  // one clock tick of /proc/stat in 100 ns
 };

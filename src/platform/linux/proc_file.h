@@ -18,4 +18,28 @@ std::optional<std::string> readSmallFile(const char* path);
 // be opened or a read fails.
 bool readInPieces(const char* path, std::size_t pieceBytes, const std::function<bool(std::string_view)>& take);
 
+// A kernel file read on every tick: opened once and read from its start each
+// time into a buffer that is kept, so a tick costs one or two reads and no
+// allocation. A file that cannot be opened is tried again on the next read.
+class KernelFile {
+public:
+    explicit KernelFile(std::string path) : path_(std::move(path)) {}
+    ~KernelFile();
+    KernelFile(const KernelFile&) = delete;
+    KernelFile& operator=(const KernelFile&) = delete;
+
+    // The whole content, valid until the next read; nothing when it cannot be read.
+    std::optional<std::string_view> read();
+    // As readInPieces above, from the file's start.
+    bool readInPieces(std::size_t pieceBytes, const std::function<bool(std::string_view)>& take);
+
+private:
+    bool open();
+    void close();
+
+    std::string path_;
+    int fd_ = -1;
+    std::string buffer_;
+};
+
 }  // namespace tidemark
