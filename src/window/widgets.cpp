@@ -137,7 +137,7 @@ void GraphView::paintEvent(QPaintEvent* event) {
     painter.setClipRegion(event->region());
     // Without smoothing, a whole-number scale shows each graph pixel as a block.
     if (wholeScale() || !history_)
-        paintCanvas(painter, event->region().boundingRect());
+        for (const QRect& dirty : event->region()) paintCanvas(painter, dirty);
     else
         painter.drawImage(contentsRect().topLeft(), deviceImage());
 }
