@@ -39,8 +39,9 @@ $IM $T 16x16 xc:none -fill '#1f6fd0' -stroke '#0c3a7c' -draw 'circle 7.5,7.5 7.5
   -fill white -stroke none -font $FONT -pointsize 11 -gravity center -annotate +0+0 'i' icons/about.png
 $IM $T 16x16 xc:none -fill '#4aa3f0' -stroke '#0c3a7c' -draw 'circle 7.5,7.5 7.5,0.5' -fill none \
   -draw 'ellipse 7.5,7.5 3,7 0,360' -draw 'line 1,7.5 14,7.5' -draw 'line 2,4 13,4' -draw 'line 2,11 13,11' icons/web.png
-# The program: a small history graph.
-for size in 16 32; do
+# The program: a small history graph, at every size a desktop asks for (the
+# window uses 16 and 32; the desktop entry and menus use them all).
+for size in 16 32 48 64 128 256; do
   s=$((size - 1))
   $IM $T ${size}x${size} xc:black -stroke '#808080' -draw "line 0,$((size / 3)) $s,$((size / 3))" \
     -draw "line 0,$((2 * size / 3)) $s,$((2 * size / 3))" -strokewidth $((size / 16)) \
@@ -50,4 +51,4 @@ for size in 16 32; do
 done
 # The meter panel: dark green glass with faint scan lines.
 $IM $T 99x217 gradient:'#0d4a1e-#021407' \( $T 99x217 pattern:horizontal2 -negate -level 0,400% \) \
-  -compose multiply -composite -quality 90 images/panel.jpg
+  -compose multiply -composite images/panel.png

@@ -4,6 +4,9 @@ tidemark_add_tests(window_tests
   SOURCES window/qt_test_main.cpp window/main_window_test.cpp window/instance_lock_test.cpp window/logging_test.cpp window/command_buttons_test.cpp window/options_test.cpp window/dialog_owner_test.cpp window/high_dpi_test.cpp tools/tools_test.cpp
   LIBS tidemark_window Qt6::Test)
 
+# The rule that picks the log folder.
+tidemark_add_tests(folder_tests SOURCES platform/app_folders_test.cpp LIBS tidemark_platform_qt GTest::gtest_main)
+
 # The log in a locale whose short time format has no seconds.
 set(GERMAN_TEST_ENV ${TIDEMARK_TEST_ENV})
 list(REMOVE_ITEM GERMAN_TEST_ENV LC_ALL=C.UTF-8 LANG=C.UTF-8)
@@ -16,7 +19,9 @@ add_executable(signal_child app/signal_child.cpp)
 target_link_libraries(signal_child PRIVATE tidemark_app)
 tidemark_add_tests(program_tests SOURCES app/program_test.cpp LIBS Qt6::Core)
 target_compile_definitions(program_tests PRIVATE TIDEMARK_PROGRAM="$<TARGET_FILE:tidemark>"
-                                                 SIGNAL_CHILD="$<TARGET_FILE:signal_child>")
+                                                 SIGNAL_CHILD="$<TARGET_FILE:signal_child>"
+                                                 TIDEMARK_APP_ID="${TIDEMARK_APP_ID}"
+                                                 PROJECT_VERSION="${PROJECT_VERSION}")
 add_dependencies(program_tests tidemark signal_child)
 
 # The graph on screens with two and one and a half device pixels per pixel.

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 
+#include "app/command_line.h"
 #include "platform/os_factory.h"
 #include "platform/qt/app_folders.h"
 #include "platform/qt/desktop_services.h"
@@ -23,14 +25,26 @@ void endShownWindow() {
     if (shownWindow) shownWindow->finishRun();
 }
 
+QStringList argumentList(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 }  // namespace
 
 int runTideMark(int& argc, char** argv, const std::function<void(frmMain&)>& started) {
+    if (const CommandLineRequest request = readCommandLine(argumentList(argc, argv)); !request.start) {
+        std::fputs(qPrintable(request.text), request.exitStatus == 0 ? stdout : stderr);
+        return request.exitStatus;
+    }
     std::optional<QApplication> app;
     {
         DisplayGuard guard;
         app.emplace(argc, argv);
     }
+    // The window manager matches the window to the menu entry, and takes its icon, by this name.
+    QGuiApplication::setDesktopFileName(TIDEMARK_APP_ID);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     auto samplerOs = makeSamplerOs();
     auto machine = makeMachineOs();

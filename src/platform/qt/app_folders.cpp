@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/qt/current_user.h"
+
 namespace tidemark {
 
 QString programFolder() { return QCoreApplication::applicationDirPath(); }
@@ -33,11 +35,30 @@ FolderResult makeWritableFolder(const QString& path) {
     return made;
 }
 
+bool sameFolder(const QString& a, const QString& b) {
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
 }  // namespace
 
+ProgramFolderFacts programFolderFacts(const QString& programFolder) {
+    const QFileInfo folder(programFolder);
+    const QString desktopEntry =
+        QDir(programFolder).filePath(QStringLiteral("../share/applications/" TIDEMARK_APP_ID ".desktop"));
+    return {folder.ownerId(), currentUserId(), folder.isWritable(),
+            sameFolder(programFolder, QStringLiteral(TIDEMARK_INSTALL_BINDIR)) || QFileInfo::exists(desktopEntry)};
+}
+
+bool logsBesideProgram(const ProgramFolderFacts& facts) {
+    return !facts.installed && facts.writable && facts.ownerId == facts.userId;
+}
+
 FolderResult ensureLogFolder(const QString& programFolder, const QString& userDataFolder) {
-    const FolderResult beside = makeWritableFolder(QDir(programFolder).filePath("Log"));
-    if (beside.ok()) return beside;
+    if (logsBesideProgram(programFolderFacts(programFolder))) {
+        const FolderResult beside = makeWritableFolder(QDir(programFolder).filePath("Log"));
+        if (beside.ok()) return beside;
+    }
     return makeWritableFolder(QDir(userDataFolder).filePath("Log"));
 }
 
