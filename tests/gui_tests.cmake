@@ -5,7 +5,8 @@ tidemark_add_tests(window_tests
   LIBS tidemark_window Qt6::Test)
 
 # The rule that picks the log folder.
-tidemark_add_tests(folder_tests SOURCES platform/app_folders_test.cpp LIBS tidemark_platform_qt GTest::gtest_main)
+tidemark_add_tests(folder_tests SOURCES platform/app_folders_test.cpp platform/platform_choice_test.cpp
+                   LIBS tidemark_platform_qt GTest::gtest_main)
 
 # The log in a locale whose short time format has no seconds.
 set(GERMAN_TEST_ENV ${TIDEMARK_TEST_ENV})

@@ -11,6 +11,7 @@
 #include "platform/qt/app_folders.h"
 #include "platform/qt/desktop_services.h"
 #include "platform/qt/display_guard.h"
+#include "platform/qt/platform_choice.h"
 #include "platform/qt/quit_signals.h"
 #include "window/frm_main.h"
 
@@ -38,9 +39,14 @@ int runTideMark(int& argc, char** argv, const std::function<void(frmMain&)>& sta
         std::fputs(qPrintable(request.text), request.exitStatus == 0 ? stdout : stderr);
         return request.exitStatus;
     }
+    const bool noBufferIntegration = applyPlatformChoice();
     std::optional<QApplication> app;
     {
-        DisplayGuard guard;
+        // Switching the Wayland buffer integration off makes the toolkit warn
+        // that it could not load one; that is the intent, not news.
+        DisplayGuard guard(noBufferIntegration ? QStringList{"Failed to load client buffer integration",
+                                                             "Available client buffer integrations"}
+                                               : QStringList{});
         app.emplace(argc, argv);
     }
     // The window manager matches the window to the menu entry, and takes its icon, by this name.
@@ -54,7 +60,7 @@ int runTideMark(int& argc, char** argv, const std::function<void(frmMain&)>& sta
     auto lock = makeRuntimeLock("TideMark");
     auto clock = makeSystemClock();
     frmMain window({*samplerOs, *machine, *shell, *dialogs, *settings, *lock, *clock, programFolder(),
-                    userDataFolder(), TIDEMARK_WEB_ADDRESS});
+                    userDataFolder(), TIDEMARK_WEB_ADDRESS, windowsCanStayOnTop()});
     if (!window.Form_Load()) return 0;
     onQuitRequest(&window, [&window] { window.close(); });
     shownWindow = &window;

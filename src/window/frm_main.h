@@ -117,6 +117,7 @@ private:
     std::int32_t mCPUCount = 0;
     bool mLoaded = false;
     bool mUnloaded = false;  // Form_Unload has run: nothing more is written or started
+    bool mToldStayOnTop = false;  // the desktop cannot keep windows on top, and the user knows
     bool mPaused = false;  // the user's pause; a tick never restarts a paused timer
     QString mSavedCaption;
     DailyLog mLog;

@@ -10,6 +10,7 @@
 #include "graph/readout.h"
 #include "window/frm_main.h"
 #include "window/refresh_interval.h"
+#include "tools/product.h"
 #include "window/widgets.h"
 
 namespace tidemark {
@@ -20,7 +21,15 @@ constexpr int kLineEditMargins = 2 * 2 + 2;  // the line edit's own text margins
 
 }  // namespace
 
-void frmMain::ChkOnTop_Click() { SetWindowOnTop(mStayOnTopBox->isChecked()); }
+void frmMain::ChkOnTop_Click() {
+    SetWindowOnTop(mStayOnTopBox->isChecked());
+    if (mStayOnTopBox->isChecked() && !mServices.canStayOnTop && !mToldStayOnTop) {
+        mToldStayOnTop = true;
+        mServices.dialogs.information(this, kProductTitle,
+                                      "This desktop does not let a program keep its window above the others, "
+                                      "so Stay On Top has no effect here.");
+    }
+}
 
 // The window manager's keep-above hint, set on the existing native window so
 // the window keeps its place and size.

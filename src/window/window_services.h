@@ -19,6 +19,9 @@ struct WindowServices {
     QString programFolder;
     QString userDataFolder;
     QString webAddress;
+    // False where the display server lets no program keep its window above
+    // others (Wayland): ticking Stay On Top says so.
+    bool canStayOnTop = true;
 };
 
 }  // namespace tidemark

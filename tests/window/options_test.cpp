@@ -80,6 +80,16 @@ TEST_F(Options, StayOnTopKeepsPlaceAndSize) {
     EXPECT_FALSE(window->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
 }
 
+TEST_F(WindowFixture, StayOnTopWhereTheDesktopCannotSaysSoOnce) {
+    canStayOnTop = false;
+    started();
+    auto* box = control<QCheckBox>("ChkOnTop");
+    for (int click = 0; click < 3; ++click) box->click();
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_TRUE(dialogs.shown.front().startsWith("TideMark|This desktop does not let a program keep its window above"));
+    EXPECT_TRUE(box->isChecked());
+}
+
 TEST_F(Options, ReadOutFollowsTheLeftButtonAndShowsItsWholeText) {
     auto* graph = control<GraphView>("Graph");
     auto* box = control<QLineEdit>("txtValue");

@@ -41,7 +41,8 @@ protected:
 
     frmMain& make() {
         window = std::make_unique<frmMain>(WindowServices{samplerOs, machine, shell, dialogs, settings, lock, clock,
-                                                          programFolder, userFolder, "https://tidemark.example.org/"});
+                                                          programFolder, userFolder, "https://tidemark.example.org/",
+                                                          canStayOnTop});
         window->setEndProcess([] {});
         return *window;
     }
@@ -67,6 +68,7 @@ protected:
     QTemporaryDir programDir;
     QString programFolder = programDir.path();
     QString userFolder = programDir.path() + "/user";
+    bool canStayOnTop = true;
     std::unique_ptr<frmMain> window;
 };
 

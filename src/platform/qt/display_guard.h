@@ -1,5 +1,7 @@
 #pragma once
 // Wraps the toolkit's start, which connects to the display.
+#include <QStringList>
+
 namespace tidemark {
 
 // While it lives, the toolkit's messages are held back. When the toolkit
@@ -8,7 +10,8 @@ namespace tidemark {
 // advice to reinstall. Otherwise the held messages are passed on at the end.
 class DisplayGuard {
 public:
-    DisplayGuard();
+    // Messages that start with one of `expected` are dropped, now and after.
+    explicit DisplayGuard(QStringList expected = {});
     ~DisplayGuard();
     DisplayGuard(const DisplayGuard&) = delete;
     DisplayGuard& operator=(const DisplayGuard&) = delete;
