@@ -4,6 +4,8 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
                 libbenchmark-dev fonts-liberation fonts-dejavu-core)
+# The Windows builds: mingw-w64 with posix threads, GoogleTest's sources, Wine.
+WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wine64)
 
 # Installs the named Debian packages that are not installed yet.
 ensure_packages() {

@@ -1,7 +1,10 @@
 #pragma once
 // Appends bytes to a file that is opened for this one write and closed again,
 // so another program may read it between two writes. Nothing already in the
-// file is ever touched, and a write is in the file whole or not at all.
+// file is ever touched, and a write is in the file whole or not at all. Paths
+// are UTF-8 on every system; the bytes are written as they are (no line ends
+// are translated). Implemented by posix/append_file_posix.cpp and
+// windows/append_file_windows.cpp.
 #include <string>
 #include <string_view>
 
@@ -10,7 +13,8 @@ namespace tidemark {
 struct AppendResult {
     enum class Status {
         Written,
-        InUse,   // another program holds the file busy
+        InUse,   // another program holds the file busy (a running program on
+                 // POSIX; on Windows one that keeps writers out, or a lock)
         Failed,  // anything else: no permission, read-only, disk full, not a file
     };
     Status status = Status::Written;
@@ -23,8 +27,10 @@ struct AppendResult {
 // fills up part-way, the file is cut back to its length before this write.
 AppendResult appendToFile(const std::string& path, std::string_view bytes);
 
-// A normal file of exactly this path: not a folder, not hidden, and wildcard
-// characters are part of the name, never a pattern.
+// A normal file of exactly this path: not a folder, not hidden (a leading dot
+// on POSIX; the hidden or system attribute on Windows), and wildcard
+// characters are never a pattern: part of the name on POSIX, and on Windows,
+// where no name holds them, never an existing file.
 bool FileExists(const std::string& path);
 
 }  // namespace tidemark

@@ -1,5 +1,7 @@
 #include "tools/launchers.h"
 
+#include <QDir>
+
 #include "tools/product.h"
 
 namespace tidemark {
@@ -8,9 +10,6 @@ namespace {
 constexpr int kNotFound = 2;
 constexpr int kCouldNotStart = 31;
 constexpr int kStarted = 42;
-
-// File managers tried in turn when the desktop has no handler for folders.
-const char* const kFileManagers[] = {"xdg-open", "nautilus", "dolphin", "thunar", "nemo", "caja", "pcmanfm"};
 
 }  // namespace
 
@@ -26,21 +25,25 @@ LaunchResult startWithFallback(Shell& shell, const Tool& first, const Tool& fall
     return {startTool(shell, fallback) == kStarted, {first.program, fallback.program}};
 }
 
-LaunchResult startServicesTool(Shell& shell) {
-    return startWithFallback(shell, {"systemadm", {}},
-                             {"x-terminal-emulator", {"-e", "systemctl", "list-units", "--type=service"}});
+LaunchResult startServicesTool(Shell& shell, const LaunchLists& lists) {
+    return startWithFallback(shell, lists.services.first, lists.services.fallback);
 }
 
-LaunchResult startSystemInfoTool(Shell& shell) {
-    return startWithFallback(shell, {"hardinfo", {}}, {"kinfocenter", {}});
+LaunchResult startSystemInfoTool(Shell& shell, const LaunchLists& lists) {
+    return startWithFallback(shell, lists.systemInfo.first, lists.systemInfo.fallback);
 }
 
-LaunchResult openFolder(Shell& shell, const QString& folder) {
-    if (shell.open(folder)) return {true, {}};
-    LaunchResult result{false, {"the desktop's file browser"}};
-    for (const char* manager : kFileManagers) {
-        if (startTool(shell, {manager, {folder}}) == kStarted) return {true, {}};
-        result.tried << manager;
+LaunchResult openFolder(Shell& shell, const QString& folder, const LaunchLists& lists) {
+    LaunchResult result;
+    if (lists.desktopOpensFolders) {
+        if (shell.open(folder)) return {true, {}};
+        result.tried << "the desktop's file browser";
+    }
+    // A folder opener reads its argument as a path of this system.
+    const QString path = QDir::toNativeSeparators(folder);
+    for (const QString& opener : lists.folderOpeners) {
+        if (startTool(shell, {opener, {path}}) == kStarted) return {true, {}};
+        result.tried << opener;
     }
     return result;
 }

@@ -10,6 +10,7 @@ namespace tidemark {
 struct Tool {
     QString program;  // looked up on PATH
     QStringList arguments;
+    bool operator==(const Tool&) const = default;
 };
 
 // Like a shell's answer: below 10 the program was not found (2); 31 it was
@@ -26,14 +27,34 @@ struct LaunchResult {
 // `fallback`.
 LaunchResult startWithFallback(Shell& shell, const Tool& first, const Tool& fallback);
 
-// "Services": a service manager, else a terminal listing the services.
-LaunchResult startServicesTool(Shell& shell);
-// "System Info": a system-information tool, else another one.
-LaunchResult startSystemInfoTool(Shell& shell);
+// A tool and the one started when the first is not found.
+struct ToolChoice {
+    Tool first;
+    Tool fallback;
+    bool operator==(const ToolChoice&) const = default;
+};
 
-// "Open": the desktop's handler for folders, else the first file manager
-// that starts.
-LaunchResult openFolder(Shell& shell, const QString& folder);
+// What the buttons start on one platform.
+struct LaunchLists {
+    ToolChoice services;
+    ToolChoice systemInfo;
+    bool desktopOpensFolders = false;  // "Open" asks the desktop's handler first
+    QStringList folderOpeners;         // then these, given the folder, in turn
+    bool operator==(const LaunchLists&) const = default;
+};
+
+// This platform's lists (launch_lists_linux.cpp or launch_lists_windows.cpp,
+// picked by CMake).
+const LaunchLists& launchLists();
+
+// "Services": a service manager, else another way to see the services.
+LaunchResult startServicesTool(Shell& shell, const LaunchLists& lists = launchLists());
+// "System Info": a system-information tool, else another one.
+LaunchResult startSystemInfoTool(Shell& shell, const LaunchLists& lists = launchLists());
+
+// "Open": the desktop's handler for folders where it is asked, else the first
+// folder opener that starts, given the folder with this system's separators.
+LaunchResult openFolder(Shell& shell, const QString& folder, const LaunchLists& lists = launchLists());
 
 // The help box's eighteen lines joined by CR LF, with none after the last.
 QString helpText(const QString& webAddress);

@@ -2,20 +2,27 @@
 // A temporary folder that stands in for the file-system root, so a backend
 // reads its /proc and /sys files from text the test wrote.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 namespace tidemark::testing {
 
 class FakeSystemRoot {
 public:
+    // A new folder of its own: a name another test already holds is passed over.
     FakeSystemRoot() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tidemark-root-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) ADD_FAILURE() << "no temporary folder";
-        root_ = pattern;
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const auto folder = std::filesystem::temp_directory_path() / ("tidemark-root-" + std::to_string(random()));
+            if (std::filesystem::create_directory(folder)) {
+                root_ = folder.string();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no temporary folder";
     }
     ~FakeSystemRoot() { std::filesystem::remove_all(root_); }
     FakeSystemRoot(const FakeSystemRoot&) = delete;

@@ -11,18 +11,70 @@ namespace {
 
 using namespace tidemark::testing;
 
+// Both platforms' lists, as data: the rules that use them are the same on
+// every platform, so each list is tried here whatever this one is.
+const LaunchLists kLinuxLists{
+    {{"systemadm", {}}, {"x-terminal-emulator", {"-e", "systemctl", "list-units", "--type=service"}}},
+    {{"hardinfo", {}}, {"kinfocenter", {}}},
+    true,
+    {"xdg-open", "nautilus", "dolphin", "thunar", "nemo", "caja", "pcmanfm"}};
+const LaunchLists kWindowsLists{{{"Services.msc", {}}, {"MSconfig.exe", {}}},
+                                {{"msinfo32.msc", {}}, {"winmsd.exe", {}}},
+                                false,
+                                {"explorer.exe"}};
+const std::pair<const char*, const LaunchLists*> kPlatforms[] = {{"Linux", &kLinuxLists},
+                                                                 {"Windows", &kWindowsLists}};
+
+TEST(Launchers, ThisPlatformStartsOneOfTheKnownLists) {
+    EXPECT_TRUE(launchLists() == kLinuxLists || launchLists() == kWindowsLists);
+}
+
 TEST(Launchers, FallbackOnlyWhenTheFirstToolIsNotFound) {
-    const std::tuple<const char*, QStringList, bool, QStringList> rows[] = {  // on PATH, start fails, started
-        {"first found", {"first", "second"}, false, {"/usr/bin/first"}},
-        {"first missing", {"second"}, false, {"/usr/bin/second"}},
-        {"first found but will not start (31)", {"first", "second"}, true, {"/usr/bin/first"}},
+    using Start = LaunchResult (*)(Shell&, const LaunchLists&);
+    const std::tuple<const char*, Start, ToolChoice LaunchLists::*> buttons[] = {
+        {"Services", startServicesTool, &LaunchLists::services},
+        {"System Info", startSystemInfoTool, &LaunchLists::systemInfo}};
+    const std::tuple<const char*, bool, bool, bool, bool> rows[] = {
+        // first on PATH, fallback on PATH, start fails, the first is started (else the fallback, else none)
+        {"first found", true, true, false, true},
+        {"first missing", false, true, false, false},
+        {"first found but will not start (31)", true, true, true, true},
     };
-    for (const auto& [name, onPath, startFails, started] : rows) {
+    auto commandLine = [](const Tool& tool) {
+        return "/usr/bin/" + tool.program + (tool.arguments.isEmpty() ? "" : " " + tool.arguments.join(' '));
+    };
+    for (const auto& [platform, lists] : kPlatforms)
+        for (const auto& [button, start, choice] : buttons)
+            for (const auto& [name, firstOnPath, fallbackOnPath, startFails, firstStarted] : rows) {
+                SCOPED_TRACE(std::string(platform) + ", " + button + ": " + name);
+                const ToolChoice& tools = (*lists).*choice;
+                FakeShell shell;
+                if (firstOnPath) shell.onPath << tools.first.program;
+                if (fallbackOnPath) shell.onPath << tools.fallback.program;
+                shell.startFails = startFails;
+                const LaunchResult result = start(shell, *lists);
+                EXPECT_EQ(shell.started, QStringList{commandLine(firstStarted ? tools.first : tools.fallback)});
+                EXPECT_EQ(result.started, !startFails);
+            }
+}
+
+TEST(Launchers, OpenGivesTheFolderToThePlatformsOpener) {
+    const QString folder = "C:\\Users\\Jo\\Log";
+    const std::tuple<const char*, const LaunchLists*, bool, QStringList, QStringList, QStringList> rows[] = {
+        // lists, desktop handler works, on PATH, asked of the desktop, started
+        {"Linux: the desktop's handler", &kLinuxLists, true, {"thunar"}, {folder}, {}},
+        {"Linux: else the first file manager found", &kLinuxLists, false, {"thunar", "pcmanfm"}, {folder},
+         {"/usr/bin/thunar " + folder}},
+        {"Windows: Explorer, the desktop not asked", &kWindowsLists, true, {"explorer.exe"}, {},
+         {"/usr/bin/explorer.exe " + folder}},
+    };
+    for (const auto& [name, lists, handlerWorks, onPath, asked, started] : rows) {
         SCOPED_TRACE(name);
         FakeShell shell;
+        shell.defaultHandlerWorks = handlerWorks;
         shell.onPath = onPath;
-        shell.startFails = startFails;
-        startWithFallback(shell, {"first", {}}, {"second", {}});
+        EXPECT_TRUE(openFolder(shell, folder, *lists).started);
+        EXPECT_EQ(shell.opened, asked);
         EXPECT_EQ(shell.started, started);
     }
 }

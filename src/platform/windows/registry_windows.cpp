@@ -6,25 +6,43 @@
 #include "platform/registry_value.h"
 
 namespace tidemark {
+namespace {
+
+// The value's type and bytes: its size is asked first, and asked again while
+// the value grows before it is read. False when it cannot be read.
+bool readValue(HKEY key, const std::string& name, DWORD& type, std::vector<std::uint8_t>& data) {
+    for (;;) {
+        DWORD size = static_cast<DWORD>(data.size());
+        const LONG result =
+            RegQueryValueExA(key, name.c_str(), nullptr, &type, data.empty() ? nullptr : data.data(), &size);
+        if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA) return false;
+        if (result == ERROR_SUCCESS && size <= data.size()) {
+            data.resize(size);
+            return true;
+        }
+        if (size <= data.size()) return false;
+        data.resize(size);
+    }
+}
+
+}  // namespace
 
 bool GetKeyValue(const std::string& KeyName, const std::string& SubKeyRef, std::string& KeyVal) {
+    // Read access only: a user who may not change HKEY_LOCAL_MACHINE may still read it.
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, KeyName.c_str(), 0, 0x2003F, &key) != ERROR_SUCCESS) {
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, KeyName.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
         KeyVal.clear();
-        RegCloseKey(key);
         return false;
     }
-    std::vector<std::uint8_t> buffer(1024, 0);
     DWORD type = 0;
-    DWORD size = 1024;
-    if (RegQueryValueExA(key, SubKeyRef.c_str(), nullptr, &type, buffer.data(), &size) != ERROR_SUCCESS) {
+    std::vector<std::uint8_t> data;
+    const bool read = readValue(key, SubKeyRef, type, data);
+    RegCloseKey(key);
+    if (!read) {
         KeyVal.clear();
-        RegCloseKey(key);
         return false;
     }
-    buffer.resize(size);
-    if (const auto text = registryValueText(type, buffer)) KeyVal = *text;
-    RegCloseKey(key);
+    if (const auto text = registryValueText(type, data)) KeyVal = *text;
     return true;
 }
 

@@ -20,14 +20,14 @@ public:
     }
 
     std::int32_t firstProcessorMHz() override {
-        HKEY key = nullptr;
-        RegOpenKeyA(HKEY_LOCAL_MACHINE, "HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0", &key);
-        std::int32_t mhz = 0;
-        DWORD type = 0;
-        DWORD size = 4;
-        RegQueryValueExA(key, "~MHz", nullptr, &type, reinterpret_cast<LPBYTE>(&mhz), &size);
-        RegCloseKey(key);
-        return mhz;
+        // Only a double word is taken: a missing key or a value of another
+        // type or size leaves the documented 0, never stray bytes.
+        DWORD mhz = 0;
+        DWORD size = sizeof mhz;
+        if (RegGetValueA(HKEY_LOCAL_MACHINE, "HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0", "~MHz",
+                         RRF_RT_REG_DWORD, nullptr, &mhz, &size) != ERROR_SUCCESS)
+            return 0;
+        return static_cast<std::int32_t>(mhz);
     }
 };
 

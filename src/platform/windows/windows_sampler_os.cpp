@@ -12,7 +12,8 @@ public:
     bool getVersion(std::uint32_t& platformId) override {
         OSVERSIONINFOA info{};
         info.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);  // 148
-#pragma warning(suppress : 4996)
+        // Later Windows versions report older version numbers here, but the
+        // platform family is always right, and that is all the sampler asks.
         if (!GetVersionExA(&info)) return false;
         platformId = info.dwPlatformId;
         return true;

@@ -1,0 +1,16 @@
+// What the buttons start on Linux: whichever desktop's tools are installed.
+#include "tools/launchers.h"
+
+namespace tidemark {
+
+const LaunchLists& launchLists() {
+    static const LaunchLists lists{
+        {{"systemadm", {}}, {"x-terminal-emulator", {"-e", "systemctl", "list-units", "--type=service"}}},
+        {{"hardinfo", {}}, {"kinfocenter", {}}},
+        true,
+        {"xdg-open", "nautilus", "dolphin", "thunar", "nemo", "caja", "pcmanfm"},
+    };
+    return lists;
+}
+
+}  // namespace tidemark
