@@ -2,7 +2,6 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QProcess>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -10,6 +9,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
+
+#include "platform/qt/start_program.h"
 
 namespace tidemark {
 namespace {
@@ -22,7 +23,7 @@ public:
     }
     QString findProgram(const QString& name) override { return QStandardPaths::findExecutable(name); }
     bool startDetached(const QString& program, const QStringList& arguments) override {
-        return QProcess::startDetached(program, arguments);
+        return startProgram(program, arguments);
     }
 };
 

@@ -17,7 +17,7 @@ public:
     virtual bool open(const QString& documentOrAddress) = 0;
     // The full path of a program found on PATH; empty when there is none.
     virtual QString findProgram(const QString& name) = 0;
-    // Starts a program detached, without a shell; false when it could not start.
+    // Starts a program found by findProgram, detached; false when it could not start.
     virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
 };
 
