@@ -1,5 +1,5 @@
 // The graph on screens with more than one device pixel per pixel. These run
-// in their own test entries with QT_SCALE_FACTOR set; otherwise they skip.
+// only in their own test entries, with QT_SCALE_FACTOR set.
 #include <QFile>
 #include <QPixmap>
 #include <QSet>
