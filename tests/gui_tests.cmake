@@ -5,8 +5,8 @@ tidemark_add_tests(window_tests
   LIBS tidemark_window Qt6::Test
   FILTER "-HighDpi.*")
 
-# The rule that picks the log folder.
-tidemark_add_tests(folder_tests SOURCES platform/app_folders_test.cpp platform/platform_choice_test.cpp
+# Which display platform the program picks.
+tidemark_add_tests(platform_choice_tests SOURCES platform/platform_choice_test.cpp
                    LIBS tidemark_platform_qt GTest::gtest_main)
 
 # The log in a locale whose short time format has no seconds.

@@ -72,9 +72,6 @@ public:
     const SampleHistory& history() const { return mHistory; }
     const GraphSettings& graphSettings() const { return mGraphSettings; }
     const GraphView& graph() const { return *mGraph; }
-    QString logFolder() const { return mLog.folder(); }
-    bool isLoaded() const { return mLoaded; }
-    const MemoryStatus& memoryStatus() const { return mMemStatus; }
     QTimer& updateTimer() { return *mUpdateTimer; }
 
 protected:

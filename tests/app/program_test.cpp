@@ -21,17 +21,24 @@ QProcessEnvironment withoutDisplay() {
     return environment;
 }
 
-// Starts a logging copy of the program and ends it with SIGTERM, as a close.
-void runLoggingCopy(const QString& program, const QProcessEnvironment& environment) {
+// Starts a logging copy of the program, ends it with `signal` once it is
+// logging and returns its one log file's bytes; `logs` is where it should log.
+QByteArray logOfACopyEndedBy(int signal, const QString& program, const QString& logs,
+                             const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess child;
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(program);
-    ASSERT_TRUE(child.waitForReadyRead(20000));
-    ASSERT_EQ(child.readAllStandardOutput().trimmed(), "ready");
-    ::kill(static_cast<pid_t>(child.processId()), SIGTERM);
-    ASSERT_TRUE(child.waitForFinished(20000));
+    EXPECT_TRUE(child.waitForReadyRead(20000));
+    EXPECT_EQ(child.readAllStandardOutput().trimmed(), "ready");
+    ::kill(static_cast<pid_t>(child.processId()), signal);
+    EXPECT_TRUE(child.waitForFinished(20000));
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(child.exitCode(), 0);
+    const QStringList files = QDir(logs).entryList({"TideMark*.xls"}, QDir::Files);
+    EXPECT_EQ(files.size(), 1);
+    QFile log(logs + "/" + files.value(0));
+    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
 }
 
 TEST(Program, WithoutADisplaySaysSoInOneLineAndExitsWithStatus1) {
@@ -55,22 +62,8 @@ TEST(Program, TermIntAndHupEndItLikeAClose) {
     for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
         SCOPED_TRACE(number);
         QTemporaryDir folder;  // the program logs into "Log" beside itself
-        const QString child = folder.filePath("tidemark-child");
-        ASSERT_TRUE(QFile::copy(SIGNAL_CHILD, child));
-        QProcess program;
-        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program.start(child);
-        ASSERT_TRUE(program.waitForReadyRead(20000));
-        ASSERT_EQ(program.readAllStandardOutput().trimmed(), "ready");
-        ::kill(static_cast<pid_t>(program.processId()), number);
-        ASSERT_TRUE(program.waitForFinished(20000));
-        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(program.exitCode(), 0);
-        const QStringList logs = QDir(folder.filePath("Log")).entryList({"TideMark*.xls"}, QDir::Files);
-        ASSERT_EQ(logs.size(), 1);
-        QFile log(folder.filePath("Log/" + logs.front()));
-        ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-        const QByteArray bytes = log.readAll();
+        ASSERT_TRUE(QFile::copy(SIGNAL_CHILD, folder.filePath("tidemark-child")));
+        const QByteArray bytes = logOfACopyEndedBy(number, folder.filePath("tidemark-child"), folder.filePath("Log"));
         EXPECT_EQ(bytes.count("Stop>"), 1) << bytes.toStdString();
         EXPECT_TRUE(bytes.endsWith("\t")) << "the exit stop line ends the file";
     }
@@ -79,32 +72,23 @@ TEST(Program, TermIntAndHupEndItLikeAClose) {
 // Help and the version come before the toolkit, so they need no display; a
 // program that opened one first would end with status 1 here.
 TEST(Program, OptionsAnswerWithoutADisplayAndUnknownOnesAreUsageErrors) {
-    struct Row {
-        QStringList arguments;
-        int status;
-        QString out;  // the start of standard output
-        QString err;  // the start of standard error
-    };
     const QString usage = "Usage: tidemark [options]\n";
-    const Row rows[] = {
-        {{"--help"}, 0, usage, ""},
-        {{"-h"}, 0, usage, ""},
-        {{"--version"}, 0, "TideMark " PROJECT_VERSION "\n", ""},
-        {{"-v"}, 0, "TideMark " PROJECT_VERSION "\n", ""},
-        {{"--bogus"}, 2, "", "Unknown option 'bogus'.\n\n" + usage},
-        {{"extra"}, 2, "", "Unexpected argument 'extra'.\n\n" + usage},
+    const std::tuple<QString, int, QString> rows[] = {  // argument, status, how what it prints starts
+        {"-h", 0, usage},
+        {"--version", 0, "TideMark " PROJECT_VERSION "\n"},
+        {"--bogus", 2, "Unknown option 'bogus'.\n\n" + usage},
+        {"extra", 2, "Unexpected argument 'extra'.\n\n" + usage},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.arguments.join(' ').toStdString());
+    for (const auto& [argument, status, start] : rows) {
+        SCOPED_TRACE(argument.toStdString());
         QProcess program;
         program.setProcessEnvironment(withoutDisplay());
-        program.start(TIDEMARK_PROGRAM, row.arguments);
+        program.start(TIDEMARK_PROGRAM, {argument});
         ASSERT_TRUE(program.waitForFinished(20000));
-        EXPECT_EQ(program.exitCode(), row.status);
-        const QString out = program.readAllStandardOutput();
-        const QString err = program.readAllStandardError();
-        EXPECT_TRUE(row.out.isEmpty() ? out.isEmpty() : out.startsWith(row.out)) << out.toStdString();
-        EXPECT_TRUE(row.err.isEmpty() ? err.isEmpty() : err.startsWith(row.err)) << err.toStdString();
+        EXPECT_EQ(program.exitCode(), status);
+        const QString out = program.readAllStandardOutput(), err = program.readAllStandardError();
+        EXPECT_TRUE((status == 0 ? out : err).startsWith(start)) << (out + err).toStdString();
+        EXPECT_TRUE((status == 0 ? err : out).isEmpty()) << "answers and errors go to their own streams";
     }
 }
 
@@ -139,12 +123,10 @@ TEST(Program, LogsBesideItselfOnlyInACopyItsUserOwns) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_DATA_HOME", data.path());
         environment.insert("XDG_RUNTIME_DIR", runtime.path());  // its own lock: other tests run meanwhile
-        runLoggingCopy(folder + "/tidemark", environment);
-        const QDir beside(folder + "/Log");
-        const QDir perUser(data.filePath("MarloFenwick/TideMark/Log"));
-        EXPECT_EQ(beside.exists(), row.beside);
-        EXPECT_EQ(perUser.exists(), !row.beside);
-        EXPECT_EQ((row.beside ? beside : perUser).entryList({"TideMark*.xls"}, QDir::Files).size(), 1);
+        const QString beside = folder + "/Log", perUser = data.filePath("MarloFenwick/TideMark/Log");
+        EXPECT_FALSE(
+            logOfACopyEndedBy(SIGTERM, folder + "/tidemark", row.beside ? beside : perUser, environment).isEmpty());
+        EXPECT_FALSE(QDir(row.beside ? perUser : beside).exists());
     }
 }
 

@@ -66,13 +66,24 @@ std::tuple<std::uint32_t, Block, Block> laidOutBlocks(const char* name) {
     return {bytes[0], {data, data + firstLength}, {data + firstLength, data + bytes.size() - 3}};
 }
 
-TEST(CPULoad, ReadsBlocksLaidOutByThePublishedLayout) {
-    const std::pair<const char*, std::vector<std::optional<std::int32_t>>> rows[] = {  // nothing: not in both
-        {"two_processors.bin", {75, 25}},
-        {"processor_offline_and_new.bin", {50, std::nullopt, 90, std::nullopt}}};
-    for (const auto& [file, loads] : rows) {
-        SCOPED_TRACE(file);
+// Each processor's load after two samples; nothing where it was not in both.
+TEST(CPULoad, LoadsOfTheInstancesThatFillASlot) {
+    using Loads = std::vector<std::optional<std::int32_t>>;
+    const auto seed = [](const char* file, Loads loads) {
         const auto [count, first, second] = laidOutBlocks(file);
+        return std::tuple{file, count, first, second, loads};
+    };
+    const std::tuple<const char*, std::uint32_t, Block, Block, Loads> rows[] = {
+        seed("two_processors.bin", {75, 25}),
+        seed("processor_offline_and_new.bin", {50, std::nullopt, 90, std::nullopt}),
+        {"_Total and a processor beyond the count", 2, processors(0, {0, 0, 0}), processors(1, {kSecond / 2, 0, 0}),
+         {50, 100}},
+        {"a number named twice: its first instance", 1,
+         perf::writePerfData(perf::numberedProcessorBlock(at(0), {{0, 0}, {0, kSecond}})),
+         perf::writePerfData(perf::numberedProcessorBlock(at(1), {{0, kSecond / 4}, {0, 0}})), {75}},
+    };
+    for (const auto& [name, count, first, second, loads] : rows) {
+        SCOPED_TRACE(name);
         FakeSamplerOs os;
         os.processors = count;
         os.blocks = {first, second};
@@ -82,29 +93,8 @@ TEST(CPULoad, ReadsBlocksLaidOutByThePublishedLayout) {
         ASSERT_EQ(load.GetCPUCount(), static_cast<std::int32_t>(loads.size()));
         for (std::int32_t i = 1; i <= load.GetCPUCount(); ++i) {
             EXPECT_EQ(load.HasTwoSamples(i), loads[i - 1].has_value()) << "processor " << i;
-            if (loads[i - 1]) {
-                EXPECT_EQ(load.GetCPUUsage(i), *loads[i - 1]) << "processor " << i;
-            }
+            EXPECT_EQ(loads[i - 1] ? load.GetCPUUsage(i) : 0, loads[i - 1].value_or(0)) << "processor " << i;
         }
-    }
-}
-
-TEST(CPULoad, InstancesThatFillNoSlot) {
-    const std::tuple<const char*, std::uint32_t, Block, Block, std::int32_t> rows[] = {  // processors, blocks, load 1
-        {"_Total and a processor beyond the count", 2, processors(0, {0, 0, 0}), processors(1, {kSecond / 2, 0, 0}), 50},
-        {"a number named twice: its first instance",  1,
-         perf::writePerfData(perf::numberedProcessorBlock(at(0), {{0, 0}, {0, kSecond}})),
-         perf::writePerfData(perf::numberedProcessorBlock(at(1), {{0, kSecond / 4}, {0, 0}})), 75},
-    };
-    for (const auto& [name, count, first, second, load1] : rows) {
-        SCOPED_TRACE(name);
-        FakeSamplerOs os;
-        os.processors = count;
-        os.blocks = {first, second};
-        CPULoad load(os);
-        load.CollectCPUData();
-        load.CollectCPUData();
-        EXPECT_EQ(load.GetCPUUsage(1), load1);
     }
 }
 
@@ -157,40 +147,6 @@ TEST(CPULoad, DataTheSamplerCannotUseRaisesTheDocumentedError) {
     FakeSamplerOs noVersion;
     noVersion.versionFails = true;
     expectError(8001, "CPULoad.Initialize", "Impossible d'obtenir la version de Windows", [&] { CPULoad l(noVersion); });
-}
-
-TEST(CPULoad95, StartsTheStatisticOnceAndStopsItOnDestruction) {
-    FakeSamplerOs os;
-    os.platformId = 1;
-    os.statistic = {17, 33};
-    {
-        CPULoad load(os);
-        EXPECT_EQ(load.GetCPUUsage(1), 17) << "the first usage starts the statistic";
-        load.CollectCPUData();
-        EXPECT_EQ(processorFigure(load, 1), 33) << "the single statistic needs no second sample";
-        expectError(8003, "CPULoad.GetCPUUsage()", "CPU index out of bounds", [&] { load.GetCPUUsage(2); });
-    }
-    EXPECT_EQ(os.keyLog, (std::vector<std::string>{
-                             "open PerfStats\\StartStat", "read PerfStats\\StartStat", "close PerfStats\\StartStat",
-                             "open PerfStats\\StatData", "read PerfStats\\StatData", "read PerfStats\\StatData",
-                             "close PerfStats\\StatData", "open PerfStats\\StopStat", "read PerfStats\\StopStat",
-                             "close PerfStats\\StopStat"}));
-    FakeSamplerOs unused;
-    unused.platformId = 0;
-    { CPULoad load(unused); }
-    EXPECT_TRUE(unused.keyLog.empty()) << "an object that never sampled leaves the registry alone";
-}
-
-TEST(CPULoad95, FailuresToOpenTheStatisticRaiseTheirErrors) {
-    FakeSamplerOs start, data;
-    start.platformId = data.platformId = 1;
-    start.startStatFails = true;
-    data.statDataFails = true;
-    CPULoad failsToStart(start), failsToRead(data);
-    expectError(8002, "CPULoad.CollectCPRData()", "Unable to start performance monitoring",
-                [&] { failsToStart.CollectCPUData(); });
-    expectError(8006, "CPULoad.CollectCPUData()", "Unable to read performance data",
-                [&] { failsToRead.CollectCPUData(); });
 }
 
 }  // namespace

@@ -30,12 +30,6 @@ TEST(LinuxBackend, TwoRealSamplesGiveALoadForEveryOnlineProcessor) {
     EXPECT_EQ(sampled, online);
 }
 
-TEST(LinuxBackend, ServesTooSmallABufferWithMoreData) {
-    auto os = makeSamplerOs();
-    std::vector<std::byte> tiny(16);
-    EXPECT_EQ(os->queryProcessorPerformanceData(tiny), SamplerOs::kMoreData);
-}
-
 TEST(LinuxBackend, MemoryReadingOfThisMachine) {
     auto os = makeMachineOs();
     const MemoryStatus status = os->globalMemoryStatus();

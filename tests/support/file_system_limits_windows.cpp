@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <random>
 #include <utility>
 
 #include "platform/windows/append_file_windows.h"
@@ -90,20 +89,9 @@ FileHeldOpen::~FileHeldOpen() { CloseHandle(reinterpret_cast<HANDLE>(handle_)); 
 
 NotRegularFiles::NotRegularFiles(const fs::path& folder, const fs::path&) {
     fs::create_directory(folder / "folder.xls");
-    // Pipe names are machine-wide: this test's own, so two runs never meet.
-    const std::wstring pipe = L"\\\\.\\pipe\\tidemark-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                              std::to_wstring(std::random_device{}());
-    const HANDLE read = CreateNamedPipeW(pipe.c_str(), PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 0, 0, 0,
-                                         nullptr);
-    handles_.push_back(reinterpret_cast<std::intptr_t>(read));
     targets_ = {{"a folder", folder / "folder.xls"},
-                {"a pipe nobody reads", L"\\\\.\\pipe\\tidemark-nobody-reads"},
-                {"a pipe that is read", pipe},
+                {"a pipe nobody serves", L"\\\\.\\pipe\\tidemark-nobody-serves"},
                 {"a device", L"NUL"}};
-}
-
-NotRegularFiles::~NotRegularFiles() {
-    for (const std::intptr_t handle : handles_) CloseHandle(reinterpret_cast<HANDLE>(handle));
 }
 
 std::vector<fs::path> makeFilesOutOfSight(const fs::path& folder) {

@@ -52,12 +52,5 @@ TEST_F(HighDpi, GraphIsCrispAndEveryGridLineEquallyThick) {
         << "Save writes the graph at its own size";
 }
 
-TEST_F(HighDpi, WholeNumberScaleShowsEveryGraphPixelAsABlock) {
-    if (scale != std::floor(scale)) GTEST_SKIP() << "a fractional scale";
-    const QImage logical = window->graph().image();
-    EXPECT_EQ(shown(), logical.scaled(logical.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                           .convertToFormat(QImage::Format_RGB32));
-}
-
 }  // namespace
 }  // namespace tidemark

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QToolButton>
+#include <cerrno>
 #include <cstring>
 
 #include "support/file_system_limits.h"
