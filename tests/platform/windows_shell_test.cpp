@@ -43,7 +43,8 @@ TEST(WindowsShell, StartsAProgramWithItsArgumentsAndSaysWhatStoodInTheWay) {
     const fs::path report = folder / "report.xml";
     fs::remove(report);
     EXPECT_GT(shellStart(utf8(self), {"--gtest_filter=NoSuchTest", "--gtest_output=xml:" + utf8(report)}), 32);
-    for (int i = 0; i < 200 && !fs::exists(report); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    // A fresh Wine prefix can take many seconds to start a second program.
+    for (int i = 0; i < 1200 && !fs::exists(report); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_TRUE(fs::exists(report)) << "the started program did not get its arguments";
 
     std::ofstream(folder / "reading.tidemark-no-such-kind") << "x";
