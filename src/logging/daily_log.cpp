@@ -83,7 +83,8 @@ LogReport DailyLog::start() {
 LogReport DailyLog::stop() {
     LogReport report;
     if (!folderReady(report)) return report;
-    report = append(pathFor(clock_.now()), logfile::stopLine(logTime(clock_.now())));
+    const QDateTime now = clock_.now();
+    report = append(pathFor(now), logfile::stopLine(logTime(now)));
     on_ = false;
     return report;
 }
@@ -100,8 +101,8 @@ LogReport DailyLog::record(std::string_view cpuLabel, std::string_view memLabel)
 }
 
 void DailyLog::stopOnExit() {
-    if (ended_ || folder_.isEmpty()) return;
-    ended_ = true;
+    if (!on_) return;
+    on_ = false;
     const QDateTime now = clock_.now();
     appendToFile(pathFor(now), logfile::exitStopLine(logTime(now)));
 }

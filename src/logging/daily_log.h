@@ -32,7 +32,8 @@ public:
     LogReport stop();
     // Each label up to its first space: "23 %" and "61 %" make "23<TAB>61".
     LogReport record(std::string_view cpuLabel, std::string_view memLabel);
-    // "Stop>" and the time and a TAB, once, without a line end; nothing is reported.
+    // "Stop>" and the time and a TAB, once, without a line end, when logging
+    // is on; nothing is reported.
     void stopOnExit();
 
     bool isOn() const { return on_; }
@@ -53,7 +54,6 @@ private:
     QString folder_;  // empty until a log folder could be made
     QString title_;
     bool on_ = false;
-    bool ended_ = false;
 };
 
 }  // namespace tidemark

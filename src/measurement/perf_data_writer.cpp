@@ -103,16 +103,6 @@ std::vector<std::byte> writePerfData(const BlockSpec& shape) {
     return w.take();
 }
 
-std::size_t processorBlockSize(const std::vector<ProcessorIdleTime>& processors) {
-    const std::size_t counterBlockBytes = counterBlock::kSize + 2 * 8;
-    auto instanceBytes = [&](std::size_t nameLength) {
-        return paddedTo8(instance::kSize + 2 * (nameLength + 1)) + counterBlockBytes;
-    };
-    std::size_t size = block::kSize + object::kSize + 2 * counter::kSize + instanceBytes(6);
-    for (const ProcessorIdleTime& processor : processors) size += instanceBytes(decimalName(processor.number).size());
-    return size;
-}
-
 BlockSpec numberedProcessorBlock(const SystemTime& time, const std::vector<ProcessorIdleTime>& processors) {
     ObjectSpec processor{kProcessorObjectIndex,
                          {{kUserTimeIndex, kProcessorTimeType, 16}, {kProcessorTimeCounterIndex, kProcessorTimeType, 8}},

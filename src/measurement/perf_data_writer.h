@@ -41,10 +41,6 @@ struct ProcessorIdleTime {
     std::int64_t idlePer100ns = 0;
 };
 
-// The byte count writePerfData needs for these processor instances plus
-// _Total, for a caller that checks a buffer's size before it writes.
-std::size_t processorBlockSize(const std::vector<ProcessorIdleTime>& processors);
-
 // A processor object (238) whose idle-time counter (6) follows another
 // counter, one instance per processor named by its number and "_Total"
 // holding their sum.

@@ -11,8 +11,6 @@ namespace tidemark {
 
 struct Reading {
     std::int16_t cpu = 0;         // the processor figure in percent
-    std::int32_t totalKB = 0;     // physical memory
-    std::int32_t freeKB = 0;      // available physical memory
     std::int16_t memPercent = 0;  // physical memory in use, rounded down
     std::string cpuText;          // "23 %"
     std::string memText;          // "61 %"
@@ -22,12 +20,5 @@ struct Reading {
 };
 
 Reading readingOf(std::int16_t cpu, const MemoryStatus& memory, std::int32_t clockMHz);
-
-// Bytes to kilobytes, halves to even, within the 32-bit range the tick holds.
-std::int32_t bytesToKilobytes(std::int64_t bytes);
-
-// floor(100 - free*100/total), in double precision so no memory size
-// overflows; 0 when the total is not positive.
-std::int16_t memoryInUsePercent(std::int32_t freeKB, std::int32_t totalKB);
 
 }  // namespace tidemark

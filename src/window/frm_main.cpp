@@ -8,15 +8,11 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
-#include <QToolButton>
-#include <algorithm>
-#include <cmath>
 
 #include "graph/scale_labels.h"
 #include "measurement/cpu_clock.h"
 #include "measurement/reading.h"
 #include "base/numbers.h"
-#include "platform/qt/app_folders.h"
 #include "window/widgets.h"
 
 namespace tidemark {
@@ -121,7 +117,7 @@ void frmMain::Form_Unload() {
 void frmMain::finishRun() {
     if (mUnloaded) return;
     mUnloaded = true;
-    if (mLog.isOn()) LogStopOnExit();
+    LogStopOnExit();
     mServices.instanceLock.release();
 }
 
@@ -189,23 +185,14 @@ std::int16_t frmMain::sampleProcessorFigure() {
 
 void frmMain::GetMemoryInfo() { mMemStatus = mServices.machine.globalMemoryStatus(); }
 
-namespace {
-
-// A label repaints only when its text really changes.
-void setTextIfChanged(QLabel* label, const std::string& text) {
-    const QString shown = QString::fromStdString(text);
-    if (label->text() != shown) label->setText(shown);
-}
-
-}  // namespace
-
+// A label lays out and repaints only when its text really changes.
 void frmMain::setLabelTexts(const Reading& reading) {
-    setTextIfChanged(mCpuPercentValue, reading.cpuText);
-    setTextIfChanged(mTotalMemoryValue, reading.totalText);
-    setTextIfChanged(mFreeMemoryValue, reading.freeText);
-    setTextIfChanged(mCpuPercentBox, reading.cpuText);
-    setTextIfChanged(mMemPercentBox, reading.memText);
-    setTextIfChanged(mClockValue, reading.clockText);
+    mCpuPercentValue->setText(QString::fromStdString(reading.cpuText));
+    mTotalMemoryValue->setText(QString::fromStdString(reading.totalText));
+    mFreeMemoryValue->setText(QString::fromStdString(reading.freeText));
+    mCpuPercentBox->setText(QString::fromStdString(reading.cpuText));
+    mMemPercentBox->setText(QString::fromStdString(reading.memText));
+    mClockValue->setText(QString::fromStdString(reading.clockText));
 }
 
 void frmMain::DrawGraph(const Reading& reading) {

@@ -17,7 +17,6 @@
 #include "window/window_services.h"
 
 class QCheckBox;
-class QDateTime;
 class QComboBox;
 class QLabel;
 class QLineEdit;

@@ -2,7 +2,6 @@
 // the tool launchers, Help and About.
 #include <QCoreApplication>
 #include <QDir>
-#include <QLabel>
 #include <QTimer>
 #include <QToolButton>
 

@@ -49,6 +49,17 @@ QToolButton* makeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
+// A memory figure the tick rewrites. It fills its own background, so the
+// frame behind it is not painted again each time.
+FittingLabel* makeMemoryFigure(QWidget* frame, const char* name, const QFont& font, QColor background,
+                               const TwipRect& at) {
+    auto* figure = makeLabel<FittingLabel>(frame, name, {}, font);
+    setBackColor(figure, background);
+    setTextColor(figure, kValueBlue);
+    placeTwips(figure, at);
+    return figure;
+}
+
 }  // namespace
 
 void frmMain::createControls() {
@@ -185,18 +196,12 @@ void frmMain::createMeterPanel() {
     const QFont smallBold = designFont("Arial", 6.75, true);
     mTotalMemoryCaption = makeLabel(mMeterFrame, "Label11", "Total Memory:", smallBold, Qt::AlignRight | Qt::AlignTop);
     placeTwips(mTotalMemoryCaption, {70, 180, 975, 195});
-    mTotalMemoryValue = makeLabel<FittingLabel>(mMeterFrame, "Label8", {}, small);
-    // Figures that change every tick fill their own background, so their
-    // frame behind them is not painted again each time.
-    setBackColor(mTotalMemoryValue, palette().color(QPalette::Window));
-    setTextColor(mTotalMemoryValue, kValueBlue);
-    placeTwips(mTotalMemoryValue, {1080, 180, 555, 195});
+    mTotalMemoryValue = makeMemoryFigure(mMeterFrame, "Label8", small, palette().color(QPalette::Window),
+                                         {1080, 180, 555, 195});
     mFreeMemoryCaption = makeLabel(mMeterFrame, "Label12", "Free Memory:", smallBold, Qt::AlignRight | Qt::AlignTop);
     placeTwips(mFreeMemoryCaption, {140, 350, 915, 195});
-    mFreeMemoryValue = makeLabel<FittingLabel>(mMeterFrame, "Label10", {}, small);
-    setBackColor(mFreeMemoryValue, palette().color(QPalette::Window));
-    setTextColor(mFreeMemoryValue, kValueBlue);
-    placeTwips(mFreeMemoryValue, {1080, 350, 555, 195});
+    mFreeMemoryValue = makeMemoryFigure(mMeterFrame, "Label10", small, palette().color(QPalette::Window),
+                                        {1080, 350, 555, 195});
     mClockCaption = makeLabel(mMeterFrame, "Label7", "CPU clock:", smallBold, Qt::AlignRight | Qt::AlignTop);
     placeTwips(mClockCaption, {140, 500, 915, 135});
     mClockCaption->hide();
@@ -237,7 +242,7 @@ void frmMain::createGraphFrame() {
     mReadoutBox->setReadOnly(true);
     mReadoutBox->setFocusPolicy(Qt::NoFocus);
     mReadoutBox->setTextMargins(0, 0, 0, 0);
-    placeTwips(mReadoutBox, {0, 0, 315, 180});
+    placeTwips(mReadoutBox, kReadoutBoxTwips);
     mReadoutBox->hide();
 
     mScaleDivisionList = new QComboBox(mGraphFrame);

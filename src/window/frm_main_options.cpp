@@ -16,7 +16,6 @@
 namespace tidemark {
 namespace {
 
-constexpr int kReadoutWidthTwips = 315;
 constexpr int kLineEditMargins = 2 * 2 + 2;  // the line edit's own text margins and its cursor
 
 }  // namespace
@@ -68,7 +67,7 @@ void frmMain::applyReadout(ReadoutChange change, float X, float Y) {
     // The designed 21 pixels do not hold "100%" in the designed font: the box
     // widens to its text, never narrower than designed.
     const int textWidth = mReadoutBox->fontMetrics().horizontalAdvance(mReadoutBox->text()) + kLineEditMargins;
-    mReadoutBox->resize(std::max(twipsToPixels(kReadoutWidthTwips), textWidth), mReadoutBox->height());
+    mReadoutBox->resize(std::max(twipsToPixels(kReadoutBoxTwips.W), textWidth), mReadoutBox->height());
     // The box lives in the graph's inner area, inside its border.
     const QPoint inner = mGraph->contentsRect().topLeft();
     mReadoutBox->move(inner.x() + qRound(readout.x), inner.y() + qRound(readout.y));

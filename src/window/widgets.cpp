@@ -5,7 +5,6 @@
 #include <QResizeEvent>
 #include <cmath>
 
-#include "graph/scale_labels.h"
 #include "window/layout.h"
 
 namespace tidemark {
@@ -65,14 +64,11 @@ bool GraphView::wholeScale() const { return devicePixelRatioF() == std::floor(de
 // (the scale-division list overlaps the graph's top edge): repainting a
 // covered part would repaint the sibling too.
 QRegion GraphView::uncovered() const {
-    if (!uncovered_.isEmpty() && uncoveredFor_ == contentsRect()) return uncovered_;
     QRegion visible = contentsRect();
     const QObjectList& siblings = parentWidget()->children();
     for (qsizetype i = siblings.indexOf(this) + 1; i < siblings.size(); ++i)
         if (const auto* above = qobject_cast<const QWidget*>(siblings[i]); above && above->isVisible())
             visible -= QRect(mapFromParent(above->pos()), above->size());
-    uncovered_ = visible;
-    uncoveredFor_ = contentsRect();
     return visible;
 }
 
@@ -80,7 +76,6 @@ void GraphView::showHistory(const SampleHistory& history, const GraphSettings& s
     history_ = &history;
     settings_ = &settings;
     deviceCanvasStale_ = true;
-    if (!scrolled) uncovered_ = {};  // a re-layout may have moved the siblings
     const QRegion visible = uncovered();
     // A whole number of device pixels per pixel lets the screen move the
     // picture itself; only the newest column is painted then. The toolkit

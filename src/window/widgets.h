@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
-#include <array>
 #include <functional>
 
 #include "graph/canvas.h"
@@ -80,8 +79,6 @@ private:
     const SampleHistory* history_ = nullptr;
     const GraphSettings* settings_ = nullptr;
     bool deviceCanvasStale_ = true;
-    mutable QRegion uncovered_;  // the uncovered part, worked out again after each full redraw
-    mutable QRect uncoveredFor_;
     MouseHandler mouseHandler_;
 };
 

@@ -71,8 +71,8 @@ long LinuxSamplerOs::queryProcessorPerformanceData(std::vector<std::byte>& buffe
     std::vector<perf::ProcessorIdleTime> processors;
     for (const proc::ProcessorIdle& processor : proc::processorIdleTicks(*stat))
         processors.push_back({processor.number, static_cast<std::int64_t>(processor.ticks * tickLength_)});
-    if (buffer.size() < perf::processorBlockSize(processors)) return kMoreData;
     const auto block = perf::writePerfData(perf::numberedProcessorBlock(now, processors));
+    if (buffer.size() < block.size()) return kMoreData;
     std::copy(block.begin(), block.end(), buffer.begin());
     return 0;
 }

@@ -12,12 +12,6 @@ namespace tidemark {
 // the file cannot be opened or read.
 std::optional<std::string> readSmallFile(const char* path);
 
-// Hands the file to `take` at most `pieceBytes` at a time, until `take`
-// returns true or the file ends. A kernel file is generated as it is read,
-// so stopping early saves the kernel's work too. False when the file cannot
-// be opened or a read fails.
-bool readInPieces(const char* path, std::size_t pieceBytes, const std::function<bool(std::string_view)>& take);
-
 // A kernel file read on every tick: opened once and read from its start each
 // time into a buffer that is kept, so a tick costs one or two reads and no
 // allocation. A file that cannot be opened is tried again on the next read.
@@ -30,7 +24,10 @@ public:
 
     // The whole content, valid until the next read; nothing when it cannot be read.
     std::optional<std::string_view> read();
-    // As readInPieces above, from the file's start.
+    // Hands the file, from its start, to `take` at most `pieceBytes` at a
+    // time, until `take` returns true or the file ends. A kernel file is
+    // generated as it is read, so stopping early saves the kernel's work too.
+    // False when the file cannot be opened or a read fails.
     bool readInPieces(std::size_t pieceBytes, const std::function<bool(std::string_view)>& take);
 
 private:
