@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QMouseEvent>
 #include <QResizeEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "window/layout.h"
@@ -124,6 +125,15 @@ void GraphView::paintCanvas(QPainter& painter, const QRect& dirty) const {
     if (!right.isEmpty()) painter.drawImage(origin + right.topLeft(), storage, right.translated(first - canvas_.width(), 0));
 }
 
+// The raster engine hands a clipped image copy of more than about a hundred
+// rows to its worker threads; for the few pixels of a tick the hand-over
+// costs far more than the copy, so the picture goes in bands below that.
+void GraphView::paintInBands(QPainter& painter, const QRect& dirty) const {
+    constexpr int kBandRows = 64;
+    for (int top = dirty.top(); top <= dirty.bottom(); top += kBandRows)
+        paintCanvas(painter, QRect(dirty.left(), top, dirty.width(), std::min(kBandRows, dirty.bottom() + 1 - top)));
+}
+
 void GraphView::paintEvent(QPaintEvent* event) {
     // The sunken border is drawn only when the region reaches it, not for
     // every tick's new column.
@@ -132,7 +142,7 @@ void GraphView::paintEvent(QPaintEvent* event) {
     painter.setClipRegion(event->region());
     // Without smoothing, a whole-number scale shows each graph pixel as a block.
     if (wholeScale() || !history_)
-        for (const QRect& dirty : event->region()) paintCanvas(painter, dirty);
+        for (const QRect& dirty : event->region()) paintInBands(painter, dirty);
     else
         painter.drawImage(contentsRect().topLeft(), deviceImage());
 }

@@ -73,6 +73,7 @@ private:
     bool wholeScale() const;
     QRegion uncovered() const;
     void paintCanvas(QPainter& painter, const QRect& dirty) const;
+    void paintInBands(QPainter& painter, const QRect& dirty) const;
 
     PixelCanvas canvas_;
     PixelCanvas deviceCanvas_;  // only for a fractional screen scale
