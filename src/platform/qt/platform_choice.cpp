@@ -20,10 +20,6 @@ bool applyPlatformChoice() {
                                                   qgetenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION")});
     if (!choice.platform.isEmpty()) qputenv("QT_QPA_PLATFORM", choice.platform);
     if (!choice.bufferIntegration.isEmpty()) qputenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", choice.bufferIntegration);
-    // A tick sends X11 a column of pixels and moves the rest on the server.
-    // Sent through the connection, that costs less than a shared-memory
-    // image, whose every paint first waits for the server to answer.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     return !choice.bufferIntegration.isEmpty();
 }
 

@@ -25,8 +25,7 @@ struct PlatformChoice {
 // integration is loaded (it brings in the EGL and Mesa stack, some 50 MB).
 PlatformChoice choosePlatform(const DisplayEnvironment& environment);
 
-// Reads the environment, applies the choice to it (and, on X11, images go
-// through the connection, not shared memory), and tells whether a
+// Reads the environment, applies the choice to it, and tells whether a
 // Wayland buffer integration was switched off (the toolkit then warns it
 // could not load one, which says nothing to a user).
 bool applyPlatformChoice();
