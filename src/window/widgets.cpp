@@ -126,12 +126,13 @@ void GraphView::paintCanvas(QPainter& painter, const QRect& dirty) const {
 }
 
 // The raster engine hands a clipped image copy of more than about a hundred
-// rows to its worker threads; for the few pixels of a tick the hand-over
-// costs far more than the copy, so the picture goes in bands below that.
+// device rows to its worker threads; for the few pixels of a tick the
+// hand-over costs far more than the copy, so the picture goes in bands below that.
 void GraphView::paintInBands(QPainter& painter, const QRect& dirty) const {
-    constexpr int kBandRows = 64;
-    for (int top = dirty.top(); top <= dirty.bottom(); top += kBandRows)
-        paintCanvas(painter, QRect(dirty.left(), top, dirty.width(), std::min(kBandRows, dirty.bottom() + 1 - top)));
+    constexpr int kBandDeviceRows = 64;
+    const int bandRows = std::max(1, kBandDeviceRows / static_cast<int>(devicePixelRatioF()));
+    for (int top = dirty.top(); top <= dirty.bottom(); top += bandRows)
+        paintCanvas(painter, QRect(dirty.left(), top, dirty.width(), std::min(bandRows, dirty.bottom() + 1 - top)));
 }
 
 void GraphView::paintEvent(QPaintEvent* event) {
