@@ -37,3 +37,19 @@ configure_and_build() {
   cmake -S . -B "$dir" -G Ninja "$@"
   cmake --build "$dir"
 }
+
+# The checking scripts' verdicts: counts each FAIL in `failures`, which the
+# script sets to 0 first.
+check() {  # check DESCRIPTION COMMAND...
+  if "${@:2}"; then echo "PASS  $1"; else echo "FAIL  $1"; failures=$((failures + 1)); fi
+}
+
+# Waits for a program that should end within ten seconds and leaves its exit
+# status in EXIT_STATUS; 137 when it had to be killed.
+wait_for_exit() {
+  (sleep 10 && kill -9 "$1" 2>/dev/null) &
+  local watchdog=$!
+  EXIT_STATUS=0
+  wait "$1" || EXIT_STATUS=$?
+  kill "$watchdog" 2>/dev/null || true
+}

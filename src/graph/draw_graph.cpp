@@ -78,7 +78,7 @@ void drawNewestColumn(PixelCanvas& canvas, const SampleHistory& history, const G
 bool canScroll(const ShownGraph& shown, const PixelCanvas& canvas, const GraphSettings& settings,
                std::int16_t countBefore, std::int16_t countAfter) {
     if (canvas.width() < 1 || shown.width != canvas.width() || shown.height != canvas.height()) return false;
-    if (!(shown.settings == settings) || shown.count != countBefore) return false;
+    if (shown.settings != settings || shown.count != countBefore) return false;
     return countAfter == countBefore + 1 || countBefore > canvas.width() + 1;
 }
 

@@ -10,7 +10,6 @@ namespace tidemark {
 struct Tool {
     QString program;  // looked up on PATH
     QStringList arguments;
-    bool operator==(const Tool&) const = default;
 };
 
 // Like a shell's answer: below 10 the program was not found (2); 31 it was
@@ -31,7 +30,6 @@ LaunchResult startWithFallback(Shell& shell, const Tool& first, const Tool& fall
 struct ToolChoice {
     Tool first;
     Tool fallback;
-    bool operator==(const ToolChoice&) const = default;
 };
 
 // What the buttons start on one platform.
@@ -40,7 +38,6 @@ struct LaunchLists {
     ToolChoice systemInfo;
     bool desktopOpensFolders = false;  // "Open" asks the desktop's handler first
     QStringList folderOpeners;         // then these, given the folder, in turn
-    bool operator==(const LaunchLists&) const = default;
 };
 
 // This platform's lists (launch_lists_linux.cpp or launch_lists_windows.cpp,

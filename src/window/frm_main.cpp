@@ -187,10 +187,11 @@ void frmMain::GetMemoryInfo() { mMemStatus = mServices.machine.globalMemoryStatu
 
 // A label lays out and repaints only when its text really changes.
 void frmMain::setLabelTexts(const Reading& reading) {
-    mCpuPercentValue->setText(QString::fromStdString(reading.cpuText));
+    const QString cpuText = QString::fromStdString(reading.cpuText);
+    mCpuPercentValue->setText(cpuText);
     mTotalMemoryValue->setText(QString::fromStdString(reading.totalText));
     mFreeMemoryValue->setText(QString::fromStdString(reading.freeText));
-    mCpuPercentBox->setText(QString::fromStdString(reading.cpuText));
+    mCpuPercentBox->setText(cpuText);
     mMemPercentBox->setText(QString::fromStdString(reading.memText));
     mClockValue->setText(QString::fromStdString(reading.clockText));
 }

@@ -140,7 +140,6 @@ void GraphView::paintEvent(QPaintEvent* event) {
     // every tick's new column.
     if (!contentsRect().contains(event->region().boundingRect())) QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.setClipRegion(event->region());
     // Without smoothing, a whole-number scale shows each graph pixel as a block.
     if (wholeScale() || !history_)
         for (const QRect& dirty : event->region()) paintInBands(painter, dirty);
@@ -240,7 +239,6 @@ void MeterPanel::paintEvent(QPaintEvent* event) {
     // A tick repaints a segment or two: only what the region touches is drawn.
     QPainter painter(this);
     const QRect dirty = event->region().boundingRect();
-    painter.setClipRegion(event->region());
     painter.fillRect(dirty, QColor(0, 128, 0));
     painter.drawPixmap(dirty, background_, dirty);
     painter.setPen(Qt::black);

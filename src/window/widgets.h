@@ -4,12 +4,13 @@
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
-#include <QPainter>
 #include <QPixmap>
 #include <functional>
 
 #include "graph/canvas.h"
 #include "graph/draw_graph.h"
+
+class QPainter;
 
 namespace tidemark {
 

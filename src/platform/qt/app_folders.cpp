@@ -40,8 +40,17 @@ bool sameFolder(const QString& a, const QString& b) {
     return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
 }
 
-}  // namespace
+// What the system says about the program's folder, for choosing the log folder.
+struct ProgramFolderFacts {
+    unsigned ownerId = 0;    // who owns the folder
+    unsigned userId = 0;     // who runs the program
+    bool writable = false;   // by the user who runs it
+    bool installed = false;  // where the install rules put the program
+};
 
+// A folder counts as installed when it is the install folder the program was
+// built for, or when the desktop entry the install rules write sits beside it
+// (an install under another prefix).
 ProgramFolderFacts programFolderFacts(const QString& programFolder) {
     const QFileInfo folder(programFolder);
     const QString desktopEntry =
@@ -50,9 +59,15 @@ ProgramFolderFacts programFolderFacts(const QString& programFolder) {
             sameFolder(programFolder, QStringLiteral(TIDEMARK_INSTALL_BINDIR)) || QFileInfo::exists(desktopEntry)};
 }
 
+// Logs go beside the program only in a copy its user owns and may write: a
+// build folder or an unpacked copy. An installed program, or one in a folder
+// someone else owns (root running a user's build, a user running root's
+// copy), keeps its logs in the per-user data folder.
 bool logsBesideProgram(const ProgramFolderFacts& facts) {
     return !facts.installed && facts.writable && facts.ownerId == facts.userId;
 }
+
+}  // namespace
 
 FolderResult ensureLogFolder(const QString& programFolder, const QString& userDataFolder) {
     if (logsBesideProgram(programFolderFacts(programFolder))) {
