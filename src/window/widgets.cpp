@@ -73,6 +73,14 @@ QRegion GraphView::uncovered() const {
     return visible;
 }
 
+// A scroll moves the pixels of a child shown over the picture (the read-out
+// box) along with the picture, and they would stay there once it hides.
+bool GraphView::childShownOver(const QRect& area) const {
+    const auto children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    return std::any_of(children.begin(), children.end(),
+                       [&](const QWidget* child) { return child->isVisible() && child->geometry().intersects(area); });
+}
+
 void GraphView::showHistory(const SampleHistory& history, const GraphSettings& settings, bool scrolled) {
     history_ = &history;
     settings_ = &settings;
@@ -85,7 +93,7 @@ void GraphView::showHistory(const SampleHistory& history, const GraphSettings& s
     const QRegion covered = QRegion(contentsRect()) - visible;
     if (!covered.isEmpty() && covered.boundingRect().top() == movable.top())
         movable.setTop(covered.boundingRect().bottom() + 1);
-    if (scrolled && wholeScale() && isVisible() && (QRegion(movable) - visible).isEmpty()) {
+    if (scrolled && wholeScale() && isVisible() && (QRegion(movable) - visible).isEmpty() && !childShownOver(movable)) {
         scroll(-1, 0, movable);
         update(visible - QRegion(movable));
     } else {

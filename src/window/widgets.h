@@ -73,6 +73,7 @@ private:
     QImage deviceImage();
     bool wholeScale() const;
     QRegion uncovered() const;
+    bool childShownOver(const QRect& area) const;
     void paintCanvas(QPainter& painter, const QRect& dirty) const;
     void paintInBands(QPainter& painter, const QRect& dirty) const;
 

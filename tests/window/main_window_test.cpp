@@ -144,7 +144,8 @@ TEST_F(MainWindow, ScaleDivisionPickRedrawsWithTheNewGridAtOnce) {
 }
 
 // After ticks that only scroll, what the screen shows of the graph is the
-// picture itself: the moved part and the newly painted column line up.
+// picture itself: the moved part and the newly painted column line up, and
+// the read-out box held over the graph meanwhile leaves nothing behind.
 TEST_F(MainWindow, ScreenShowsThePictureAfterScrolling) {
     samplerOs.processors = 1;
     samplerOs.blocks.clear();
@@ -152,11 +153,14 @@ TEST_F(MainWindow, ScreenShowsThePictureAfterScrolling) {
         samplerOs.blocks.push_back(processorData(second, {idle * kSecond}));
     started();
     QCoreApplication::processEvents();
+    auto* graph = control<GraphView>("Graph");
+    const QPoint held = graph->contentsRect().topLeft() + QPoint(200, 100);
     for (int i = 0; i < 30; ++i) {
+        if (i == 10) QTest::mousePress(graph, Qt::LeftButton, {}, held);
+        if (i == 20) QTest::mouseRelease(graph, Qt::LeftButton, {}, held);
         window->tmrUpdate_Timer();
         QCoreApplication::processEvents();
     }
-    const auto* graph = control<GraphView>("Graph");
     const QRect inner(graph->mapTo(window.get(), graph->contentsRect().topLeft()), graph->contentsRect().size());
     const QImage screen = window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
     const QRect list(control("CmbSchaal")->mapTo(window.get(), QPoint()), control("CmbSchaal")->size());
