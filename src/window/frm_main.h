@@ -103,7 +103,7 @@ private:
     void openLogFolder();
     void sayNothingStarted(const QString& what, const QStringList& tried);
     void applyReadout(ReadoutChange change, float X, float Y);
-    void setRefreshInterval(const QString& text);
+    bool setRefreshInterval(const QString& text);
 
     WindowServices mServices;
     std::function<void()> mEndProcess;

@@ -1,9 +1,13 @@
 // The main window's control tree: every control at its designed place (twips,
 // 15 per pixel), with its captions, tooltips, fonts and colours.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOptionComplex>
 #include <QTimer>
 #include <QToolButton>
 
@@ -58,6 +62,30 @@ FittingLabel* makeMemoryFigure(QWidget* frame, const char* name, const QFont& fo
     setTextColor(figure, kValueBlue);
     placeTwips(figure, at);
     return figure;
+}
+
+// The designed refresh box is 50 pixels wide: with the style's usual arrow
+// button its edit field shows four digits of "65535". A narrower arrow gives
+// the whole largest interval room.
+class RoomyComboStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
+        if (control != CC_ComboBox) return QProxyStyle::subControlRect(control, option, part, widget);
+        constexpr int kArrowWidth = 11;
+        const QRect box = option->rect;
+        if (part == SC_ComboBoxArrow) return {box.right() - kArrowWidth, box.top(), kArrowWidth + 1, box.height()};
+        if (part == SC_ComboBoxEditField)
+            return {box.left() + 1, box.top() + 2, box.width() - kArrowWidth - 3, box.height() - 4};
+        return QProxyStyle::subControlRect(control, option, part, widget);
+    }
+};
+
+void giveTextRoom(QComboBox* box) {
+    auto* style = new RoomyComboStyle(QStyleFactory::create(QApplication::style()->name()));
+    style->setParent(box);
+    box->setStyle(style);
 }
 
 }  // namespace
@@ -131,6 +159,7 @@ void frmMain::createOptionButtons(QWidget* frame) {
     mRefreshBox->setInsertPolicy(QComboBox::NoInsert);
     mRefreshBox->setEditText("500");
     mRefreshBox->setToolTip("Refresh in milliseconds");
+    giveTextRoom(mRefreshBox);
     // What is typed stays as typed: no completion from the list.
     mRefreshBox->setCompleter(nullptr);
     connect(mRefreshBox, &QComboBox::activated, this, &frmMain::CmbRefresh_Click);

@@ -36,14 +36,19 @@ void frmMain::SetWindowOnTop(bool on) {
     if (QWindow* native = windowHandle()) native->setFlag(Qt::WindowStaysOnTopHint, on);
 }
 
-void frmMain::setRefreshInterval(const QString& text) {
-    if (const auto interval = refreshIntervalFrom(text.toStdString())) mUpdateTimer->setInterval(*interval);
+bool frmMain::setRefreshInterval(const QString& text) {
+    const auto interval = refreshIntervalFrom(text.toStdString());
+    if (interval) mUpdateTimer->setInterval(*interval);
+    return interval.has_value();
 }
 
 void frmMain::CmbRefresh_Click() { setRefreshInterval(mRefreshBox->currentText()); }
 
+// An entry Enter refuses is replaced by the interval in force, so the box
+// never shows an interval that is not running.
 void frmMain::CmbRefresh_KeyPress(int keyCode) {
-    if (keyCode == 13) setRefreshInterval(mRefreshBox->currentText());
+    if (keyCode == 13 && !setRefreshInterval(mRefreshBox->currentText()))
+        mRefreshBox->setEditText(QString::number(mUpdateTimer->interval()));
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {

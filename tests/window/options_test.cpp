@@ -35,7 +35,9 @@ protected:
     }
 };
 
-TEST_F(Options, TypedIntervalTakesEffectWithEnterAndStaysAsTyped) {
+// An accepted entry stays as typed; one Enter refuses gives way to the
+// interval in force (500 here).
+TEST_F(Options, TypedIntervalTakesEffectWithEnterOrGivesWayToTheOneInForce) {
     const std::tuple<const char*, bool, int> rows[] = {  // typed, Enter, interval (500: refused)
         {"75", true, 75},       {"75", false, 500},    {"750", true, 750},     {"50", true, 50},
         {"80", true, 80},       {"51.5", true, 52},    {"200ms", true, 200},   {"1 000", true, 1000},
@@ -48,8 +50,15 @@ TEST_F(Options, TypedIntervalTakesEffectWithEnterAndStaysAsTyped) {
         window->updateTimer().setInterval(500);
         type(typed, enter);
         EXPECT_EQ(window->updateTimer().interval(), interval);
-        EXPECT_EQ(refresh()->currentText().toStdString(), typed) << "no completion rewrites it";
+        const bool refused = enter && interval == 500;
+        EXPECT_EQ(refresh()->currentText().toStdString(), refused ? "500" : typed) << "no completion rewrites it";
     }
+    // The largest interval shows whole in the designed width, not scrolled to its last digits.
+    type("65535", true);
+    QLineEdit* edit = refresh()->lineEdit();
+    const QRect ink = inkBounds(edit->grab().toImage(), edit->palette().color(QPalette::Base));
+    EXPECT_GE(ink.width(), edit->fontMetrics().horizontalAdvance("65535") - 2);
+    EXPECT_GT(ink.left(), 0);
 }
 
 TEST_F(Options, PickingFromTheListSetsTheInterval) {
