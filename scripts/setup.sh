@@ -17,8 +17,34 @@ ensure_packages() {
   echo "Installing: ${missing[*]}"
   local sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  apt_update $sudo
+  # Another apt (an unattended upgrade) may hold the package lock: wait for it.
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+    -o DPkg::Lock::Timeout=600 "${missing[@]}"
+}
+
+# apt-get update, waiting up to ten minutes while another apt holds the
+# lists lock (its lock timeout covers only the package lock); any other
+# failure ends the script at once.
+apt_update() {
+  local output
+  for _ in $(seq 120); do
+    output=$("$@" apt-get update -qq 2>&1) && return 0
+    grep -q "Could not get lock" <<<"$output" || break
+    sleep 5
+  done
+  echo "$output" >&2
+  return 1
+}
+
+# Runs a command as the user who asked for the script: under sudo, as the
+# user who called sudo, so that what it builds stays theirs.
+as_invoking_user() {
+  if [ "$(id -u)" -eq 0 ] && [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ]; then
+    sudo -u "$SUDO_USER" -- "$@"
+  else
+    "$@"
+  fi
 }
 
 # Starts the built monitor and waits until its window is shown; sets
@@ -34,8 +60,8 @@ start_monitor() {
 configure_and_build() {
   local dir=$1
   shift
-  cmake -S . -B "$dir" -G Ninja "$@"
-  cmake --build "$dir"
+  as_invoking_user cmake -S . -B "$dir" -G Ninja "$@"
+  as_invoking_user cmake --build "$dir" ${BUILD_TARGET:+--target "$BUILD_TARGET"}
 }
 
 # The checking scripts' verdicts: counts each FAIL in `failures`, which the
