@@ -6,7 +6,8 @@ namespace tidemark {
 const LaunchLists& launchLists() {
     static const LaunchLists lists{
         {{"systemadm", {}}, {"x-terminal-emulator", {"-e", "systemctl", "list-units", "--type=service"}}},
-        {{"hardinfo", {}}, {"kinfocenter", {}}},
+        {{"hardinfo", {}}, {"kinfocenter", {}}, {"cpu-x", {}}, {"i-nex", {}}, {"lshw-gtk", {}},
+         {"gnome-system-monitor", {}}},
         true,
         {"xdg-open", "nautilus", "dolphin", "thunar", "nemo", "caja", "pcmanfm"},
     };

@@ -19,18 +19,20 @@ int startTool(Shell& shell, const Tool& tool) {
     return shell.startDetached(path, tool.arguments) ? kStarted : kCouldNotStart;
 }
 
-LaunchResult startWithFallback(Shell& shell, const Tool& first, const Tool& fallback) {
-    const int answer = startTool(shell, first);
-    if (answer >= 10) return {answer == kStarted, {first.program}};
-    return {startTool(shell, fallback) == kStarted, {first.program, fallback.program}};
+LaunchResult startFirstFound(Shell& shell, const ToolChain& tools) {
+    LaunchResult result;
+    for (const Tool& tool : tools) {
+        const int answer = startTool(shell, tool);
+        result.tried << tool.program;
+        if (answer >= 10) return {answer == kStarted, result.tried};
+    }
+    return result;
 }
 
-LaunchResult startServicesTool(Shell& shell, const LaunchLists& lists) {
-    return startWithFallback(shell, lists.services.first, lists.services.fallback);
-}
+LaunchResult startServicesTool(Shell& shell, const LaunchLists& lists) { return startFirstFound(shell, lists.services); }
 
 LaunchResult startSystemInfoTool(Shell& shell, const LaunchLists& lists) {
-    return startWithFallback(shell, lists.systemInfo.first, lists.systemInfo.fallback);
+    return startFirstFound(shell, lists.systemInfo);
 }
 
 LaunchResult openFolder(Shell& shell, const QString& folder, const LaunchLists& lists) {

@@ -22,20 +22,16 @@ struct LaunchResult {
     QStringList tried;
 };
 
-// Starts `first`; only when it was not found (an answer below 10) starts
-// `fallback`.
-LaunchResult startWithFallback(Shell& shell, const Tool& first, const Tool& fallback);
+// Tools tried in turn: the next one only when the one before was not found
+// (an answer below 10); one found that would not start ends the turn.
+using ToolChain = QList<Tool>;
 
-// A tool and the one started when the first is not found.
-struct ToolChoice {
-    Tool first;
-    Tool fallback;
-};
+LaunchResult startFirstFound(Shell& shell, const ToolChain& tools);
 
 // What the buttons start on one platform.
 struct LaunchLists {
-    ToolChoice services;
-    ToolChoice systemInfo;
+    ToolChain services;
+    ToolChain systemInfo;              // where the system records none, the About box looks for these too
     bool desktopOpensFolders = false;  // "Open" asks the desktop's handler first
     QStringList folderOpeners;         // then these, given the folder, in turn
 };

@@ -1,14 +1,13 @@
-// Linux has no registry entry for it: the first known system-information
-// tool found on PATH stands in.
+// Linux has no registry entry for it: the first of the System Info button's
+// tools found on PATH stands in.
+#include "tools/launchers.h"
 #include "tools/system_info.h"
 
 namespace tidemark {
 
 QString findSystemInfoProgram(Shell& shell) {
-    for (const char* tool : {"hardinfo", "kinfocenter", "cpu-x", "i-nex", "lshw-gtk", "gnome-system-monitor"}) {
-        const QString path = shell.findProgram(tool);
-        if (!path.isEmpty()) return path;
-    }
+    for (const Tool& tool : launchLists().systemInfo)
+        if (const QString path = shell.findProgram(tool.program); !path.isEmpty()) return path;
     return {};
 }
 

@@ -127,16 +127,17 @@ TEST_F(Options, ToolButtonsFallBackOnlyWhenNotFoundAndSayWhatTheyTried) {
     const QString folder = programDir.path() + "/Log";
     EXPECT_EQ(dialogs.shown,
               (QStringList{"TideMark|No services tool could be started (tried systemadm, x-terminal-emulator).",
-                           "TideMark|No system information tool could be started (tried hardinfo, kinfocenter).",
+                           "TideMark|No system information tool could be started (tried hardinfo, kinfocenter, cpu-x, i-nex, "
+                           "lshw-gtk, gnome-system-monitor).",
                            "TideMark|The web page https://tidemark.example.org/ could not be opened (tried the "
                            "desktop's web browser).",
                            "TideMark|The log folder " + folder + " could not be opened (tried the desktop's file "
                            "browser, xdg-open, nautilus, dolphin, thunar, nemo, caja, pcmanfm)."}));
     EXPECT_EQ(dialogs.owners, (QList<QWidget*>(4, window.get())));
     dialogs.shown.clear();
-    shell.onPath = {"kinfocenter"};
+    shell.onPath = {"gnome-system-monitor"};
     control<QToolButton>("Command3")->click();
-    EXPECT_EQ(shell.started, QStringList{"/usr/bin/kinfocenter"}) << "the fallback started";
+    EXPECT_EQ(shell.started, QStringList{"/usr/bin/gnome-system-monitor"}) << "the last of the list, as About finds it";
     EXPECT_TRUE(dialogs.shown.isEmpty());
     shell.onPath << "systemadm" << "x-terminal-emulator";
     shell.startFails = true;
