@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 
+#include "tools/launchers.h"
 #include "tools/product.h"
 #include "tools/system_info.h"
 #include "platform/qt/design.h"
@@ -108,9 +110,14 @@ void frmAbout::lblURL_Click() {
     OpenURL(address);
 }
 
+// A link that opens nothing says so, as the web button does; when that is
+// known only after the box has closed, its main window says it.
 void frmAbout::OpenURL(QString& URLs) {
     if (URLs.isEmpty()) URLs = webAddress_;
-    shell_.open(URLs);
+    const QString message = webPageNotOpenedMessage(URLs);
+    const auto failedLater = [&dialogs = dialogs_, box = QPointer<QWidget>(this), owner = QPointer(parentWidget()),
+                              message] { dialogs.exclamation(box ? box : owner, kProductTitle, message); };
+    if (!shell_.open(URLs, failedLater)) dialogs_.exclamation(this, kProductTitle, message);
     QCoreApplication::processEvents();
 }
 

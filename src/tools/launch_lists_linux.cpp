@@ -9,7 +9,8 @@ const LaunchLists& launchLists() {
         {{"hardinfo", {}}, {"kinfocenter", {}}, {"cpu-x", {}}, {"i-nex", {}}, {"lshw-gtk", {}},
          {"gnome-system-monitor", {}}},
         true,
-        {"xdg-open", "nautilus", "dolphin", "thunar", "nemo", "caja", "pcmanfm"},
+        // The desktop's handler is xdg-open where there is one; these are the file browsers themselves.
+        {"nautilus", "dolphin", "thunar", "nemo", "caja", "pcmanfm"},
     };
     return lists;
 }

@@ -35,19 +35,43 @@ LaunchResult startSystemInfoTool(Shell& shell, const LaunchLists& lists) {
     return startFirstFound(shell, lists.systemInfo);
 }
 
-LaunchResult openFolder(Shell& shell, const QString& folder, const LaunchLists& lists) {
+namespace {
+
+LaunchResult startFolderOpener(Shell& shell, const QString& folder, const QStringList& openers) {
     LaunchResult result;
-    if (lists.desktopOpensFolders) {
-        if (shell.open(folder)) return {true, {}};
-        result.tried << "the desktop's file browser";
-    }
     // A folder opener reads its argument as a path of this system.
     const QString path = QDir::toNativeSeparators(folder);
-    for (const QString& opener : lists.folderOpeners) {
+    for (const QString& opener : openers) {
         if (startTool(shell, {opener, {path}}) == kStarted) return {true, {}};
         result.tried << opener;
     }
     return result;
+}
+
+}  // namespace
+
+LaunchResult openFolder(Shell& shell, const QString& folder, const LateFailure& failedLater,
+                        const LaunchLists& lists) {
+    const QStringList desktop{"the desktop's file browser"};
+    if (lists.desktopOpensFolders) {
+        const auto tryOpeners = [&shell, folder, openers = lists.folderOpeners, desktop, failedLater] {
+            const LaunchResult rest = startFolderOpener(shell, folder, openers);
+            if (!rest.started && failedLater) failedLater(desktop + rest.tried);
+        };
+        if (shell.open(folder, tryOpeners)) return {true, {}};
+    }
+    LaunchResult result = startFolderOpener(shell, folder, lists.folderOpeners);
+    if (lists.desktopOpensFolders && !result.started) result.tried = desktop + result.tried;
+    return result;
+}
+
+QString nothingStartedMessage(const QString& what, const QStringList& tried) {
+    return QString("%1 (tried %2).").arg(what, tried.join(", "));
+}
+
+QString webPageNotOpenedMessage(const QString& address) {
+    return nothingStartedMessage(QString("The web page %1 could not be opened").arg(address),
+                                 {"the desktop's web browser"});
 }
 
 QString helpText(const QString& webAddress) {

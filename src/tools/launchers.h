@@ -2,6 +2,7 @@
 // The buttons that start tools of the desktop, and the help text.
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "platform/qt/desktop_services.h"
 
@@ -45,9 +46,22 @@ LaunchResult startServicesTool(Shell& shell, const LaunchLists& lists = launchLi
 // "System Info": a system-information tool, else another one.
 LaunchResult startSystemInfoTool(Shell& shell, const LaunchLists& lists = launchLists());
 
+// Called when an opening that seemed to start failed after all, with what
+// was tried.
+using LateFailure = std::function<void(const QStringList& tried)>;
+
 // "Open": the desktop's handler for folders where it is asked, else the first
 // folder opener that starts, given the folder with this system's separators.
-LaunchResult openFolder(Shell& shell, const QString& folder, const LaunchLists& lists = launchLists());
+// When the desktop's handler fails only later, the openers are tried then,
+// and `failedLater` hears of it if none starts.
+LaunchResult openFolder(Shell& shell, const QString& folder, const LateFailure& failedLater = {},
+                        const LaunchLists& lists = launchLists());
+
+// What the user is told when nothing opened or started: "<what> (tried a, b)."
+QString nothingStartedMessage(const QString& what, const QStringList& tried);
+
+// The same for a web page the desktop's browser did not open.
+QString webPageNotOpenedMessage(const QString& address);
 
 // The help box's eighteen lines joined by CR LF, with none after the last.
 QString helpText(const QString& webAddress);

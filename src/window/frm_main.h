@@ -102,6 +102,7 @@ private:
     void togglePause();
     void openLogFolder();
     void sayNothingStarted(const QString& what, const QStringList& tried);
+    void say(const QString& message);
     void applyReadout(ReadoutChange change, float X, float Y);
     bool setRefreshInterval(const QString& text);
 

@@ -2,6 +2,7 @@
 // the tool launchers, Help and About.
 #include <QCoreApplication>
 #include <QDir>
+#include <QPointer>
 #include <QTimer>
 #include <QToolButton>
 
@@ -77,14 +78,19 @@ void frmMain::togglePause() {
 void frmMain::openLogFolder() {
     if (!mCommandButtons[3]->isEnabled()) return;
     const QString folder = mLog.folder();
-    if (const LaunchResult launch = openFolder(mServices.shell, folder); !launch.started)
-        sayNothingStarted(QString("The log folder %1 could not be opened").arg(QDir::toNativeSeparators(folder)),
-                          launch.tried);
+    const QString what = QString("The log folder %1 could not be opened").arg(QDir::toNativeSeparators(folder));
+    const LateFailure failedLater = [window = QPointer(this), what](const QStringList& tried) {
+        if (window) window->sayNothingStarted(what, tried);
+    };
+    if (const LaunchResult launch = openFolder(mServices.shell, folder, failedLater); !launch.started)
+        sayNothingStarted(what, launch.tried);
 }
 
 void frmMain::sayNothingStarted(const QString& what, const QStringList& tried) {
-    mServices.dialogs.exclamation(this, kProductTitle, QString("%1 (tried %2).").arg(what, tried.join(", ")));
+    say(nothingStartedMessage(what, tried));
 }
+
+void frmMain::say(const QString& message) { mServices.dialogs.exclamation(this, kProductTitle, message); }
 
 void frmMain::Command1_Click() {
     if (const LaunchResult launch = startServicesTool(mServices.shell); !launch.started)
@@ -97,9 +103,11 @@ void frmMain::Command3_Click() {
 }
 
 void frmMain::Command2_Click() {
-    if (!mServices.shell.open(mServices.webAddress))
-        sayNothingStarted(QString("The web page %1 could not be opened").arg(mServices.webAddress),
-                          {"the desktop's web browser"});
+    const QString message = webPageNotOpenedMessage(mServices.webAddress);
+    const auto failedLater = [window = QPointer(this), message] {
+        if (window) window->say(message);
+    };
+    if (!mServices.shell.open(mServices.webAddress, failedLater)) say(message);
 }
 
 void frmMain::CmdHelp_Click(int index) {

@@ -21,8 +21,10 @@ struct FakeShell : Shell {
     QStringList onPath;     // program names that findProgram finds
     QStringList started;    // "program arg1 arg2"
     bool startFails = false;
-    bool open(const QString& target) override {
+    std::function<void()> failLater;  // what the last open was told to call should it fail after all
+    bool open(const QString& target, std::function<void()> failedLater) override {
         opened << target;
+        failLater = std::move(failedLater);
         return defaultHandlerWorks;
     }
     QString findProgram(const QString& name) override { return onPath.contains(name) ? "/usr/bin/" + name : QString(); }

@@ -1,4 +1,6 @@
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -11,7 +13,7 @@ namespace {
 
 using namespace tidemark::testing;
 
-TEST(Launchers, OpenAsksTheDesktopOnlyWhereItShould) {
+TEST(Launchers, OpenAsksTheDesktopOnlyWhereItShouldAndGoesOnWhenItFailsLater) {
     const QString folder = "C:\\Users\\Jo\\Log";
     const LaunchLists desktopFirst{{}, {}, true, {"thunar", "pcmanfm"}}, openerOnly{{}, {}, false, {"explorer.exe"}};
     const std::tuple<const char*, const LaunchLists*, bool, QStringList, QStringList> rows[] = {
@@ -25,10 +27,19 @@ TEST(Launchers, OpenAsksTheDesktopOnlyWhereItShould) {
         FakeShell shell;
         shell.defaultHandlerWorks = handlerWorks;
         shell.onPath = {"pcmanfm", "explorer.exe"};
-        EXPECT_TRUE(openFolder(shell, folder, *lists).started);
+        EXPECT_TRUE(openFolder(shell, folder, {}, *lists).started);
         EXPECT_EQ(shell.opened, asked);
         EXPECT_EQ(shell.started, started);
     }
+    FakeShell shell;  // the handler took it, then found no way to open it
+    QStringList toldLater;
+    ASSERT_TRUE(openFolder(shell, folder, [&](const QStringList& tried) { toldLater = tried; }, desktopFirst).started);
+    shell.failLater();
+    EXPECT_EQ(toldLater, (QStringList{"the desktop's file browser", "thunar", "pcmanfm"}));
+    shell.onPath = {"thunar"};
+    openFolder(shell, folder, [&](const QStringList&) { ADD_FAILURE() << "an opener started"; }, desktopFirst);
+    shell.failLater();
+    EXPECT_EQ(shell.started, QStringList{"/usr/bin/thunar " + folder});
 }
 
 TEST(AboutBox, LinkOpensTheWebPageAndSystemInformationStartsTheToolFound) {
@@ -40,6 +51,13 @@ TEST(AboutBox, LinkOpensTheWebPageAndSystemInformationStartsTheToolFound) {
     auto* link = about.findChild<QLabel*>("lblURL");
     QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(10, link->height() / 2));
     EXPECT_EQ(shell.opened, QStringList{"https://tidemark.example.org/"});
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    shell.failLater();  // no browser had a way to open it after all
+    shell.defaultHandlerWorks = false;
+    QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(10, link->height() / 2));
+    EXPECT_EQ(dialogs.shown, QStringList(2, "TideMark|The web page https://tidemark.example.org/ could not be opened "
+                                            "(tried the desktop's web browser)."));
+    dialogs.shown.clear();
     shell.onPath = {"kinfocenter", "gnome-system-monitor"};
     shell.startFails = true;
     about.StartSysInfo();
@@ -47,6 +65,33 @@ TEST(AboutBox, LinkOpensTheWebPageAndSystemInformationStartsTheToolFound) {
     EXPECT_EQ(dialogs.shown, QStringList{"TideMark|System Information Is Unavailable At This Time"})
         << "a program that will not start gives the message of a missing one";
 }
+
+#ifndef _WIN32
+// xdg-open starts whatever is asked of it and only then finds out whether
+// anything opens it: its exit status is what tells.
+TEST(DesktopShell, HearsWhenXdgOpenFindsNothingToOpenWith) {
+    QTemporaryDir bin;
+    QFile script(bin.filePath("xdg-open"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\necho \"$1\" > \"$0.asked\"\n"
+                 "[ \"$1\" = https://opens.example/ ] || { echo 'no method available' >&2; exit 3; }\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toUtf8() + ":" + path);
+    auto shell = makeDesktopShell();
+    for (const bool opens : {true, false}) {
+        SCOPED_TRACE(opens ? "a handler opens it" : "no method available");
+        QFile::remove(script.fileName() + ".asked");
+        bool failed = false;
+        EXPECT_TRUE(shell->open(opens ? "https://opens.example/" : "https://fails.example/", [&] { failed = true; }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(script.fileName() + ".asked"); }, 10000));
+        QTest::qWait(300);  // its end reaches the event loop
+        EXPECT_EQ(failed, !opens);
+    }
+    qputenv("PATH", path);
+}
+#endif
 
 }  // namespace
 }  // namespace tidemark

@@ -132,8 +132,12 @@ TEST_F(Options, ToolButtonsFallBackOnlyWhenNotFoundAndSayWhatTheyTried) {
                            "TideMark|The web page https://tidemark.example.org/ could not be opened (tried the "
                            "desktop's web browser).",
                            "TideMark|The log folder " + folder + " could not be opened (tried the desktop's file "
-                           "browser, xdg-open, nautilus, dolphin, thunar, nemo, caja, pcmanfm)."}));
+                           "browser, nautilus, dolphin, thunar, nemo, caja, pcmanfm)."}));
     EXPECT_EQ(dialogs.owners, (QList<QWidget*>(4, window.get())));
+    shell.defaultHandlerWorks = true;  // the browser takes the page, then finds no way to show it
+    control<QToolButton>("Command2")->click();
+    shell.failLater();
+    EXPECT_EQ(dialogs.shown.last(), dialogs.shown.at(2)) << "said as when no browser took it";
     dialogs.shown.clear();
     shell.onPath = {"gnome-system-monitor"};
     control<QToolButton>("Command3")->click();

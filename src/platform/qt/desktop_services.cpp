@@ -1,6 +1,5 @@
 #include "platform/qt/desktop_services.h"
 
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -17,9 +16,9 @@ namespace {
 
 class DesktopShell final : public Shell {
 public:
-    bool open(const QString& target) override {
+    bool open(const QString& target, std::function<void()> failedLater) override {
         const bool isAddress = target.contains(QLatin1String("://"));
-        return QDesktopServices::openUrl(isAddress ? QUrl(target) : QUrl::fromLocalFile(target));
+        return openWithDesktop(isAddress ? QUrl(target) : QUrl::fromLocalFile(target), std::move(failedLater));
     }
     QString findProgram(const QString& name) override { return QStandardPaths::findExecutable(name); }
     bool startDetached(const QString& program, const QStringList& arguments) override {

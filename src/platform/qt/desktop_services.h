@@ -4,8 +4,9 @@
 #include <QDialog>
 #include <QString>
 #include <QStringList>
-#include <optional>
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace tidemark {
 
@@ -13,8 +14,10 @@ namespace tidemark {
 class Shell {
 public:
     virtual ~Shell() = default;
-    // With the desktop's default handler; false when none took it.
-    virtual bool open(const QString& documentOrAddress) = 0;
+    // With the desktop's default handler; false when none took it. A handler
+    // that takes it and only then finds nothing to open it with (xdg-open
+    // without a method for it) calls `failedLater` on the event loop.
+    virtual bool open(const QString& documentOrAddress, std::function<void()> failedLater = {}) = 0;
     // The full path of a program found on PATH; empty when there is none.
     virtual QString findProgram(const QString& name) = 0;
     // Starts a program found by findProgram, detached; false when it could not start.

@@ -1,5 +1,6 @@
 // Through the shell rather than as a bare process: a management console such
 // as Services.msc is a document that only the shell knows how to open.
+#include <QDesktopServices>
 #include <string>
 #include <vector>
 
@@ -14,5 +15,8 @@ bool startProgram(const QString& program, const QStringList& arguments) {
     constexpr int kHighestFailure = 32;
     return shellStart(program.toStdString(), texts) > kHighestFailure;
 }
+
+// The shell answers at once whether anything opens the address or file.
+bool openWithDesktop(const QUrl& url, std::function<void()>) { return QDesktopServices::openUrl(url); }
 
 }  // namespace tidemark
