@@ -4,16 +4,57 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
+#include <QTemporaryFile>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/qt/entry_owner.h"
 
 namespace tidemark {
 namespace {
 
+QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
 // Unlike FileExists, a hidden file counts too: nothing the user saved is
 // replaced without asking.
-bool somethingExistsAt(const std::string& path) {
-    const QFileInfo info(QString::fromStdString(path));
+bool somethingExistsAt(const QString& path) {
+    const QFileInfo info(path);
     return info.exists() || info.isSymLink();
+}
+
+bool refuse(Dialogs& dialogs, QWidget* owner, const QString& message) {
+    dialogs.exclamation(owner, "TideMark save", message);
+    return false;
+}
+
+bool agreesToOverwrite(Dialogs& dialogs, QWidget* owner, const QString& introduction = {}) {
+    return dialogs.question(owner, "File already exists", introduction + "Do you want to overwrite the file?");
+}
+
+// Whether the picture may go to the chosen name, asking the user where it
+// must; sets where it then goes. A folder is no file to overwrite, and a link
+// is followed only where the user was told where it leads, never through one
+// another user made (in a shared folder that is how a file of theirs
+// would be replaced).
+bool mayWriteAt(Dialogs& dialogs, QWidget* owner, SaveDialogResult& state) {
+    const QString path = QString::fromStdString(state.SaveFileName);
+    const QFileInfo entry(path);
+    state.SaveWritePath = state.SaveFileName;
+    if (entry.isSymLink()) {
+        if (!madeByUserOrSystem(path))
+            return refuse(dialogs, owner, QString("%1 is a link another user made; the picture is not saved through it. "
+                                                  "Choose another name.").arg(shown(path)));
+        const QString target = entry.symLinkTarget();
+        if (entry.isDir()) return refuse(dialogs, owner, QString("%1 leads to the folder %2. Choose a file name.")
+                                                              .arg(shown(path), shown(target)));
+        if (!agreesToOverwrite(dialogs, owner, QString("%1 is a link to %2.\n\n").arg(shown(path), shown(target))))
+            return false;
+        state.SaveWritePath = target.toStdString();
+        return true;
+    }
+    if (entry.isDir())
+        return refuse(dialogs, owner, QString("%1 is a folder. Choose a file name.").arg(shown(path)));
+    return !somethingExistsAt(path) || agreesToOverwrite(dialogs, owner);
 }
 
 }  // namespace
@@ -28,44 +69,65 @@ void ShowSaveDialog(Dialogs& dialogs, QWidget* owner, SaveDialogResult& state) {
         state.SaveFileChosen = false;
         return;
     }
-    state.SaveFileChosen = true;
     state.SaveFileName = withBmpExtension(QDir::cleanPath(*chosen).toStdString());
     QDir::setCurrent(QFileInfo(QString::fromStdString(state.SaveFileName)).absolutePath());
-    if (somethingExistsAt(state.SaveFileName) &&
-        !dialogs.question(owner, "File already exists", "Do you want to overwrite the file?")) {
-        state.SaveFileChosen = false;
-        return;
-    }
-    SplitSavePath(state);
+    state.SaveFileChosen = mayWriteAt(dialogs, owner, state);
+    if (state.SaveFileChosen) SplitSavePath(state);
 }
 
-QString saveGraphPicture(Dialogs& dialogs, QWidget* owner, SaveState& state, const QImage& picture) {
+QString saveGraphPicture(Dialogs& dialogs, QWidget* owner, SaveState& state,
+                         const std::function<QImage()>& picture) {
     if (isReplaceableTitle(state.dialog.SaveFileTitle)) state.dialog.SaveFileTitle = defaultSaveTitle(state.SaveCount);
     ShowSaveDialog(dialogs, owner, state.dialog);
     if (!state.dialog.SaveFileChosen) return {};
-    const QString path = QString::fromStdString(state.dialog.SaveFileName);
-    if (const QString failure = writeBitmap(picture, path); !failure.isEmpty())
-        return QString("The picture could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), failure);
+    const QString path = QString::fromStdString(state.dialog.SaveWritePath);
+    if (const QString failure = writeBitmap(picture(), path); !failure.isEmpty())
+        return QString("The picture could not be saved to %1: %2").arg(shown(path), failure);
     ++state.SaveCount;
     return {};
 }
 
+namespace {
+
+// A file the user replaces keeps its permissions; a new one gets the usual ones.
+QFileDevice::Permissions permissionsFor(const QString& path) {
+    const QFileInfo existing(path);
+    if (existing.isFile() && !existing.isSymLink()) return existing.permissions();
+    return QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+}
+
+QString writeAll(QFile& file, const QByteArray& bytes) {
+    // A short write sets no error; the next write fails with the reason.
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) return file.errorString();
+        done += written;
+    }
+    return file.flush() ? QString() : file.errorString();
+}
+
+}  // namespace
+
 // The bitmap is encoded first, so a failure names the file system's reason.
+// The new file is made beside the old one and renamed over it: a rename
+// replaces the entry itself, so a link put there meanwhile is not followed.
 QString writeBitmap(const QImage& picture, const QString& path) {
     QByteArray bitmap;
     QBuffer buffer(&bitmap);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter encoder(&buffer, "bmp");
     if (!encoder.write(picture.convertToFormat(QImage::Format_RGB888))) return encoder.errorString();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    // A short write sets no error; the next write fails with the reason.
-    for (qint64 done = 0; done < bitmap.size();) {
-        const qint64 written = file.write(bitmap.constData() + done, bitmap.size() - done);
-        if (written <= 0) return file.errorString();
-        done += written;
-    }
-    if (!file.commit()) return file.errorString();
+    const QFileInfo final(path);
+    QTemporaryFile file(final.absolutePath() + "/." + final.fileName() + ".XXXXXX");
+    if (!file.open()) return file.errorString();
+    if (const QString failure = writeAll(file, bitmap); !failure.isEmpty()) return failure;
+    file.setPermissions(permissionsFor(path));
+    file.close();
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(file.fileName().toStdU16String()),
+                            std::filesystem::path(path.toStdU16String()), error);
+    if (error) return QString::fromStdString(error.message());
+    file.setAutoRemove(false);
     return {};
 }
 

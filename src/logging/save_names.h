@@ -11,6 +11,9 @@ struct SaveDialogResult {
     std::string SaveFileName;     // the chosen path, ending in ".bmp"
     bool SaveFileChosen = false;  // a file that may be written was chosen
     std::string SaveFileTitle;    // the file name the next dialog offers
+    // Where the picture goes: SaveFileName, or the file a link of that name
+    // leads to once the user agreed to overwrite it.
+    std::string SaveWritePath;
 };
 
 // "Tidemark" + count + ".bmp".

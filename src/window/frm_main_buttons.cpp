@@ -49,7 +49,8 @@ void frmMain::CmdOptions_Click(int index) {
 }
 
 void frmMain::saveGraph() {
-    if (const QString failure = saveGraphPicture(mServices.dialogs, this, mSave, mGraph->image()); !failure.isEmpty())
+    const auto picture = [this] { return mGraph->image(); };
+    if (const QString failure = saveGraphPicture(mServices.dialogs, this, mSave, picture); !failure.isEmpty())
         mServices.dialogs.exclamation(this, "TideMark save", failure);
 }
 

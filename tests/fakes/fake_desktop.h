@@ -49,6 +49,7 @@ struct FakeDialogs : Dialogs {
     QList<std::optional<QString>> saveAnswers;  // the dialog's answers, in turn
     QList<bool> questionAnswers;
     QStringList saveRequests;                    // "title|initial path|filters"
+    std::function<void()> whileSaveDialogIsOpen;  // what goes on meanwhile (ticks)
     bool question(QWidget* owner, const QString& title, const QString& text) override {
         record(owner, title, text);
         return questionAnswers.isEmpty() ? false : questionAnswers.takeFirst();
@@ -57,6 +58,7 @@ struct FakeDialogs : Dialogs {
                                         const QStringList& filters) override {
         owners << owner;
         saveRequests << title + "|" + initialPath + "|" + filters.join(";;");
+        if (whileSaveDialogIsOpen) whileSaveDialogIsOpen();
         return saveAnswers.isEmpty() ? std::nullopt : saveAnswers.takeFirst();
     }
 };

@@ -2,10 +2,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 #include <QToolButton>
 #include <cerrno>
 #include <cstring>
+#include <unistd.h>
 
 #include "support/file_system_limits.h"
 #include "window/widgets.h"
@@ -52,6 +54,41 @@ TEST_F(Commands, SaveOffersNumberedNamesKeepsTheUsersOwnAndWritesTheGraphsExactC
     EXPECT_EQ(static_cast<int>(contents("load.bmp")[28]), 24) << "bits per pixel";
     const QImage shown = window->graph().image();
     EXPECT_EQ(QImage(inFolder("load.bmp")).convertToFormat(shown.format()), shown);
+    dialogs.saveAnswers = {inFolder("later")};
+    dialogs.whileSaveDialogIsOpen = [this] {
+        for (int tick = 0; tick < 5; ++tick) window->tmrUpdate_Timer();
+    };
+    click(0);
+    const QImage drawnLast = window->graph().image();
+    EXPECT_EQ(QImage(inFolder("later.bmp")).convertToFormat(drawnLast.format()), drawnLast)
+        << "the graph as last drawn when the file is written, not when Save was clicked";
+}
+
+// A folder is no file to overwrite; a link is followed only once the user
+// knows where it leads, and never when another user made it.
+TEST_F(Commands, SaveNeverReplacesAFolderOrWritesThroughALinkUnseen) {
+    writeFile("target.conf");
+    ASSERT_TRUE(QDir().mkpath(inFolder("adir.bmp")));
+    ASSERT_TRUE(QFile::link(inFolder("target.conf"), inFolder("mine.bmp")));
+    ASSERT_TRUE(QFile::link(inFolder("target.conf"), inFolder("Tidemark0.bmp")));
+    const bool asRoot = ::lchown(qPrintable(inFolder("Tidemark0.bmp")), 65534, 65534) == 0;
+    dialogs.saveAnswers = {inFolder("adir"), inFolder("mine.bmp"), inFolder("Tidemark0.bmp")};
+    dialogs.questionAnswers = {false};
+    for (int i = 0; i < (asRoot ? 3 : 2); ++i) click(0);
+    QStringList expected{"TideMark save|" + inFolder("adir.bmp") + " is a folder. Choose a file name.",
+                         "File already exists|" + inFolder("mine.bmp") + " is a link to " + inFolder("target.conf") +
+                             ".\n\nDo you want to overwrite the file?"};
+    if (asRoot)
+        expected << "TideMark save|" + inFolder("Tidemark0.bmp") +
+                        " is a link another user made; the picture is not saved through it. Choose another name.";
+    EXPECT_EQ(dialogs.shown, expected);
+    EXPECT_EQ(contents("target.conf"), "mine");
+    EXPECT_EQ(offeredName(2), inFolder("Tidemark0.bmp")) << "nothing was counted";
+    dialogs.saveAnswers = {inFolder("mine.bmp")};
+    dialogs.questionAnswers = {true};
+    click(0);
+    EXPECT_TRUE(QFileInfo(inFolder("mine.bmp")).isSymLink());
+    EXPECT_TRUE(contents("target.conf").startsWith("BM")) << "written where the user was told it goes";
 }
 
 TEST_F(Commands, RefusedOverwriteWritesNothingHiddenFilesIncluded) {
