@@ -16,18 +16,23 @@ std::string shortDate(const QDateTime& t) {
     return QLocale::system().toString(t.date(), QLocale::ShortFormat).toStdString();
 }
 
-std::string logTime(const QDateTime& t) {
-    const QLocale locale = QLocale::system();
-    const std::string format = logfile::timeFormatWithSeconds(locale.timeFormat(QLocale::ShortFormat).toStdString());
-    return locale.toString(t.time(), QString::fromStdString(format)).toStdString();
-}
 
 QString shown(const std::string& path) { return QDir::toNativeSeparators(QString::fromStdString(path)); }
 
 }  // namespace
 
+// The locale is read here, once: the exit stop line is written when the
+// process ends, and then the toolkit's locale data may be gone already.
 DailyLog::DailyLog(Clock& clock, QString programFolder, QString userDataFolder)
-    : clock_(clock), programFolder_(std::move(programFolder)), userDataFolder_(std::move(userDataFolder)) {}
+    : clock_(clock),
+      programFolder_(std::move(programFolder)),
+      userDataFolder_(std::move(userDataFolder)),
+      timeFormat_(logfile::timeFormatWithSeconds(QLocale::system().timeFormat(QLocale::ShortFormat).toStdString())),
+      dayHalves_{QLocale::system().amText().toUpper().toStdString(), QLocale::system().pmText().toUpper().toStdString()} {}
+
+std::string DailyLog::logTime(const QDateTime& t) const {
+    return logfile::formatTime(timeFormat_, t.time().hour(), t.time().minute(), t.time().second(), dayHalves_);
+}
 
 void DailyLog::prepareFolder() {
     if (const FolderResult folder = ensureLogFolder(programFolder_, userDataFolder_); folder.ok())
@@ -59,8 +64,8 @@ bool DailyLog::folderReady(LogReport& report) {
     return false;
 }
 
-LogReport DailyLog::append(const std::string& path, const std::string& bytes) {
-    const AppendResult result = appendToFile(path, bytes);
+LogReport DailyLog::append(const std::string& path, const std::string& bytes, LineStart start) {
+    const AppendResult result = appendToFile(path, bytes, start);
     if (result.ok()) return {};
     if (result.status == AppendResult::Status::InUse)
         return failure("Please close Excel (or the program that has the file open).");
@@ -73,7 +78,8 @@ LogReport DailyLog::start() {
     if (!folderReady(report)) return report;
     const QDateTime now = clock_.now();
     const std::string path = pathFor(now);
-    report = append(path, logfile::startBlock(FileExists(path), shortDate(now), logTime(now)));
+    // The start block's first line end also ends a line left open before it.
+    report = append(path, logfile::startBlock(FileExists(path), shortDate(now), logTime(now)), LineStart::AtTheEnd);
     if (report.failed()) return report;
     on_ = true;
     title_ = QString::fromStdString(logfile::loggingTitle(shown(path).toStdString()));
@@ -84,7 +90,7 @@ LogReport DailyLog::stop() {
     LogReport report;
     if (!folderReady(report)) return report;
     const QDateTime now = clock_.now();
-    report = append(pathFor(now), logfile::stopLine(logTime(now)));
+    report = append(pathFor(now), logfile::stopLine(logTime(now)), LineStart::OnANewLine);
     on_ = false;
     return report;
 }
@@ -97,14 +103,14 @@ LogReport DailyLog::record(std::string_view cpuLabel, std::string_view memLabel)
     const QDateTime now = clock_.now();
     const std::string path = pathFor(now);
     const std::string header = FileExists(path) ? std::string() : logfile::newFileHeader(shortDate(now));
-    return append(path, header + logfile::readingLine(cpuLabel, memLabel));
+    return append(path, header + logfile::readingLine(cpuLabel, memLabel), LineStart::OnANewLine);
 }
 
 void DailyLog::stopOnExit() {
     if (!on_) return;
     on_ = false;
     const QDateTime now = clock_.now();
-    appendToFile(pathFor(now), logfile::exitStopLine(logTime(now)));
+    appendToFile(pathFor(now), logfile::exitStopLine(logTime(now)), LineStart::OnANewLine);
 }
 
 }  // namespace tidemark

@@ -6,6 +6,8 @@
 #include <QString>
 #include <string_view>
 
+#include "logging/log_lines.h"
+#include "platform/append_file.h"
 #include "platform/qt/desktop_services.h"
 
 namespace tidemark {
@@ -44,7 +46,8 @@ public:
 
 private:
     bool folderReady(LogReport& report);
-    LogReport append(const std::string& path, const std::string& bytes);
+    LogReport append(const std::string& path, const std::string& bytes, LineStart start);
+    std::string logTime(const QDateTime& t) const;
     LogReport failure(const QString& message);
     std::string pathFor(const QDateTime& now) const;
 
@@ -54,6 +57,8 @@ private:
     QString folder_;  // empty until a log folder could be made
     QString title_;
     bool on_ = false;
+    std::string timeFormat_;  // the locale's short time format, with seconds
+    logfile::DayHalves dayHalves_;
 };
 
 }  // namespace tidemark

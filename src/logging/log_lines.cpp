@@ -59,6 +59,78 @@ std::string timeFormatWithSeconds(std::string_view format) {
     return result;
 }
 
+namespace {
+
+std::size_t runLength(std::string_view text, std::size_t at) {
+    std::size_t end = at;
+    while (end < text.size() && text[end] == text[at]) ++end;
+    return end - at;
+}
+
+std::string number(int value, std::size_t letters) {
+    return letters >= 2 ? twoDigits(value) : std::to_string(value);
+}
+
+std::string lowerAscii(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+// The text of a quoted literal starting at `at` (the opening quote), and
+// where it ends; '' stands for one quote mark.
+std::pair<std::string, std::size_t> quoted(std::string_view format, std::size_t at) {
+    std::string text;
+    std::size_t i = at + 1;
+    while (i < format.size()) {
+        if (format[i] != '\'') {
+            text += format[i++];
+        } else if (i + 1 < format.size() && format[i + 1] == '\'') {
+            text += '\'';
+            i += 2;
+        } else {
+            return {text, i + 1};
+        }
+    }
+    return {text, i};
+}
+
+}  // namespace
+
+std::string formatTime(std::string_view format, int hour, int minute, int second, const DayHalves& halves) {
+    const bool twelveHours = format.find_first_of("aA") != std::string_view::npos;
+    const int clockHour = twelveHours ? (hour % 12 == 0 ? 12 : hour % 12) : hour;
+    std::string text;
+    for (std::size_t i = 0; i < format.size();) {
+        const char c = format[i];
+        if (c == '\'' && i + 1 < format.size() && format[i + 1] == '\'') {
+            text += '\'';
+            i += 2;
+            continue;
+        }
+        if (c == '\'') {
+            const auto [literal, end] = quoted(format, i);
+            text += literal;
+            i = end;
+            continue;
+        }
+        const std::size_t letters = c == 'h' || c == 'H' || c == 'm' || c == 's' ? std::min<std::size_t>(runLength(format, i), 2) : 1;
+        if (c == 'h') text += number(clockHour, letters);
+        else if (c == 'H') text += number(hour, letters);
+        else if (c == 'm') text += number(minute, letters);
+        else if (c == 's') text += number(second, letters);
+        else if (c == 'A' || c == 'a') {
+            const std::string& half = hour < 12 ? halves.am : halves.pm;
+            text += c == 'A' ? half : lowerAscii(half);
+            if (i + 1 < format.size() && (format[i + 1] == 'P' || format[i + 1] == 'p')) ++i;
+        } else {
+            text += c;
+        }
+        i += letters;
+    }
+    return text;
+}
+
 std::string titleLine(std::string_view shortDate) {
     return "Marlo-TIDEMARK Log Date" + std::string(shortDate) + std::string(kLineEnd);
 }

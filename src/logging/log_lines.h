@@ -33,6 +33,17 @@ std::string loggingTitle(std::string_view logFilePath);
 // seconds in every locale.
 std::string timeFormatWithSeconds(std::string_view format);
 
+// A time in one of those formats (h, hh, H, HH, m, mm, s, ss, AP/A upper
+// and ap/a lower case, quoted literals with '' for a quote mark; any other
+// character as it is), with the locale's texts for the two halves of the
+// day. Plain code: the exit stop line is written after the toolkit may have
+// torn its locale data down.
+struct DayHalves {
+    std::string am = "AM";
+    std::string pm = "PM";
+};
+std::string formatTime(std::string_view format, int hour, int minute, int second, const DayHalves& halves = {});
+
 // The block written when logging is switched on: the title line for a new
 // file, else a blank line (which also ends an exit stop line); then the
 // start line and the column heads.

@@ -22,10 +22,15 @@ struct AppendResult {
     bool ok() const { return status == Status::Written; }
 };
 
+// Where appended bytes start: right at the end, or on a line of their own, a
+// last line left without its line end (an exit stop line, another
+// program's cut-off write) being ended with CR LF first.
+enum class LineStart { AtTheEnd, OnANewLine };
+
 // Opens only a regular file at exactly this path: a symbolic link, a pipe or
 // a device there is refused rather than followed or waited on. When the disk
 // fills up part-way, the file is cut back to its length before this write.
-AppendResult appendToFile(const std::string& path, std::string_view bytes);
+AppendResult appendToFile(const std::string& path, std::string_view bytes, LineStart start = LineStart::AtTheEnd);
 
 // A normal file of exactly this path: not a folder, not hidden (a leading dot
 // on POSIX; the hidden or system attribute on Windows), and wildcard

@@ -29,5 +29,24 @@ TEST(LogTimes, EveryLocalesShortFormatKeepsItsSeconds) {
     }
 }
 
+TEST(LogTimes, FormattedWithoutTheToolkitAsItWould) {
+    const DayHalves korean{"\xEC\x98\xA4\xEC\xA0\x84", "\xEC\x98\xA4\xED\x9B\x84"};  // 오전, 오후
+    const std::tuple<const char*, int, DayHalves, const char*> rows[] = {  // format, hour, halves, 5 and 7 past
+        {"HH:mm:ss", 9, {}, "09:05:07"},
+        {"H.mm.ss", 9, {}, "9.05.07"},
+        {"h:mm:ss AP", 0, {}, "12:05:07 AM"},
+        {"h:mm:ss AP", 13, {}, "1:05:07 PM"},
+        {"hh:mm:ss ap", 12, {}, "12:05:07 pm"},
+        {"AP h:mm:ss", 15, korean, "\xEC\x98\xA4\xED\x9B\x84 3:05:07"},
+        {"HH 'h' mm:ss", 21, {}, "21 h 05:07"},
+        {"'um' H:mm:ss 'Uhr'", 21, {}, "um 21:05:07 Uhr"},
+        {"H:mm:ss 'o''clock'", 21, {}, "21:05:07 o'clock"},
+    };
+    for (const auto& [format, hour, halves, expected] : rows) {
+        SCOPED_TRACE(format);
+        EXPECT_EQ(formatTime(format, hour, 5, 7, halves), expected);
+    }
+}
+
 }  // namespace
 }  // namespace tidemark::logfile

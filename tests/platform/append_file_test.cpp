@@ -85,6 +85,10 @@ TEST_F(AppendFile, AppendsBytesAsTheyAreAndTakesBackAWriteCutShortByAFullDisk) {
     }
     ASSERT_TRUE(appendToFile(utf8(path), "51\t5\r\n").ok());
     EXPECT_EQ(contents(path), "23\t61\r\n51\t5\r\n") << "CR LF stays CR LF";
+    for (const char* bytes : {"Stop>09:05:07\t", "52\t6\r\n", "53\t6\r\n"})
+        ASSERT_TRUE(appendToFile(utf8(path), bytes, LineStart::OnANewLine).ok());
+    EXPECT_EQ(contents(path), "23\t61\r\n51\t5\r\nStop>09:05:07\t\r\n52\t6\r\n53\t6\r\n")
+        << "a line left open is ended first, an ended one is not";
     EXPECT_TRUE(FileExists(utf8(path)));
 }
 

@@ -66,6 +66,24 @@ TEST_F(Logging, StartReadingsStopRestartAndExit) {
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
+// Another copy ended its run in the same file meanwhile: its exit stop line
+// has no line end, and what follows starts a line of its own.
+TEST_F(Logging, NothingIsGluedOntoAnotherRunsExitStopLine) {
+    logBox->click();
+    const QByteArray otherRun = "Stop>" + time() + "\t";
+    for (const bool tick : {true, false}) {  // a reading, then the stop line
+        QFile log(programDir.path() + "/Log/TideMark12-05-26.xls");
+        ASSERT_TRUE(log.open(QIODevice::Append));
+        log.write(otherRun);
+        log.close();
+        if (tick) window->tmrUpdate_Timer();
+        else logBox->click();
+        const QByteArray cpu = text("Label3").section(' ', 0, 0).toUtf8();
+        EXPECT_TRUE(file().contains(otherRun + "\r\n" + (tick ? cpu + "\t61\r\n" : "Stop>" + time() + "\r\n")))
+            << file().toStdString();
+    }
+}
+
 TEST_F(Logging, ReadingAfterMidnightOpensTheNewDaysFileWithItsHeads) {
     QDir(programDir.path() + "/Log").removeRecursively();  // a folder removed while running is made again
     logBox->click();

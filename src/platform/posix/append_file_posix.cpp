@@ -36,10 +36,21 @@ bool isHidden(const std::string& path) {
     return !name.empty() && name.front() == '.';
 }
 
-AppendResult appendToRegularFile(int fd, std::string_view bytes) {
+// True when the file's last byte is not a line feed; an unreadable file counts as ended.
+bool lastLineUnended(int fd, off_t size) {
+    char last = '\n';
+    return size > 0 && ::pread(fd, &last, 1, size - 1) == 1 && last != '\n';
+}
+
+AppendResult appendToRegularFile(int fd, std::string_view bytes, LineStart start) {
     struct stat info {};
     if (::fstat(fd, &info) != 0) return failure(errno);
     if (!S_ISREG(info.st_mode)) return {AppendResult::Status::Failed, "it is not a regular file"};
+    std::string ended;
+    if (start == LineStart::OnANewLine && lastLineUnended(fd, info.st_size)) {
+        ended = "\r\n" + std::string(bytes);
+        bytes = ended;
+    }
     const int writeError = writeAll(fd, bytes);
     if (writeError == 0) return {};
     // A cut-off line would later read as a false reading: take back our part.
@@ -49,11 +60,14 @@ AppendResult appendToRegularFile(int fd, std::string_view bytes) {
 
 }  // namespace
 
-AppendResult appendToFile(const std::string& path, std::string_view bytes) {
+AppendResult appendToFile(const std::string& path, std::string_view bytes, LineStart start) {
     // Non-blocking, so a pipe with no reader fails at once instead of hanging.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+    // Read access only to look at the last byte, and only where granted.
+    constexpr int kFlags = O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+    int fd = start == LineStart::OnANewLine ? ::open(path.c_str(), O_RDWR | kFlags, 0644) : -1;
+    if (fd < 0) fd = ::open(path.c_str(), O_WRONLY | kFlags, 0644);
     if (fd < 0) return failure(errno);
-    AppendResult result = appendToRegularFile(fd, bytes);
+    AppendResult result = appendToRegularFile(fd, bytes, start);
     if (::close(fd) != 0 && result.ok()) result = failure(errno);
     return result;
 }

@@ -66,13 +66,29 @@ void cutBack(HANDLE file, LARGE_INTEGER size) {
     CloseHandle(writer);
 }
 
-AppendResult appendToRegularFile(HANDLE file, std::string_view bytes) {
+// True when the file's last byte is not a line feed; an unreadable file counts as ended.
+bool lastLineUnended(HANDLE file, LARGE_INTEGER size) {
+    if (size.QuadPart <= 0) return false;
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(size.QuadPart - 1);
+    at.OffsetHigh = static_cast<DWORD>((size.QuadPart - 1) >> 32);
+    char last = '\n';
+    DWORD read = 0;
+    return ReadFile(file, &last, 1, &read, &at) && read == 1 && last != '\n';
+}
+
+AppendResult appendToRegularFile(HANDLE file, std::string_view bytes, LineStart start) {
     if (GetFileType(file) != FILE_TYPE_DISK) return refusal("it is not a regular file");
     BY_HANDLE_FILE_INFORMATION info{};
     if (!GetFileInformationByHandle(file, &info)) return failure(GetLastError());
     if (const char* reason = notARegularFile(info.dwFileAttributes)) return refusal(reason);
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file, &size)) return failure(GetLastError());
+    std::string ended;
+    if (start == LineStart::OnANewLine && lastLineUnended(file, size)) {
+        ended = "\r\n" + std::string(bytes);
+        bytes = ended;
+    }
     const DWORD error = writeAll(file, bytes);
     if (error == ERROR_SUCCESS) return {};
     // A cut-off line would later read as a false reading: take back our part.
@@ -97,13 +113,15 @@ WriteCall& writeCall() {
 
 }  // namespace windows_files
 
-AppendResult appendToFile(const std::string& path, std::string_view bytes) {
+AppendResult appendToFile(const std::string& path, std::string_view bytes, LineStart start) {
     const std::optional<std::wstring> name = wideFromUtf8(path);
     if (!name) return failure(ERROR_NO_UNICODE_TRANSLATION);
-    // Append-only access: each write lands at the end, whoever else appends.
-    // A link is opened as itself, never followed, and then refused.
-    const HANDLE file = CreateFileW(name->c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES, kShared, nullptr,
-                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    // Append-only access: each write lands at the end, whoever else appends;
+    // read access only to look at the last byte. A link is opened as itself,
+    // never followed, and then refused.
+    const DWORD access = FILE_APPEND_DATA | FILE_READ_ATTRIBUTES | (start == LineStart::OnANewLine ? FILE_READ_DATA : 0);
+    const HANDLE file = CreateFileW(name->c_str(), access, kShared, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         // A folder cannot be opened as a file at all: say so, not "access denied".
@@ -112,7 +130,7 @@ AppendResult appendToFile(const std::string& path, std::string_view bytes) {
             if (const char* reason = notARegularFile(attributes)) return refusal(reason);
         return failure(error);
     }
-    AppendResult result = appendToRegularFile(file, bytes);
+    AppendResult result = appendToRegularFile(file, bytes, start);
     if (!CloseHandle(file) && result.ok()) result = failure(GetLastError());
     return result;
 }
