@@ -1,5 +1,7 @@
 #include "window/layout.h"
 
+#include <algorithm>
+
 namespace tidemark {
 
 StretchLayout relayout(int W, int H, const StretchLayout& current) {
@@ -14,6 +16,9 @@ StretchLayout relayout(int W, int H, const StretchLayout& current) {
     next.picLabels0.H = next.Graph.H + 60;
     next.picLabels1.H = next.Graph.H + 60;
     next.picLabels1.L = current.Graph.L + next.Graph.W - 10;
+    // The meter panel keeps its designed height where it fits above the strip.
+    const int aboveStrip = H - kFrameHeightTwips - kPicture2HeightTwips - current.FrmVU.T;
+    next.FrmVU.H = std::min(StretchLayout{}.FrmVU.H, aboveStrip);
     return next;
 }
 

@@ -29,10 +29,15 @@ constexpr TwipRect kReadoutBoxTwips{0, 0, 315, 180};  // the graph's read-out bo
 // The layout for the window's outer width W and height H in twips.
 StretchLayout relayout(int W, int H, const StretchLayout& current);
 
-// The smallest client area that keeps every control visible and apart: the
-// options row of the bottom strip is fixed (Frame3 ends at 7950) and the
-// meter panel keeps its height above the strip (it ends at 4035).
+// The smallest client area at which the formulas still give every control a
+// size and none overlaps another: the options row of the bottom strip is
+// fixed (Frame3 ends at 7950), and the graph keeps one row of pixels below
+// its frame's top and above the strip. Below the designed height the meter
+// panel is cut off where the strip begins, rather than covered by it.
 constexpr int kMinClientWidthTwips = 120 + 7830;
-constexpr int kMinClientHeightTwips = 30 + 4005 + kPicture2HeightTwips;
+constexpr int kGraphBorderPixels = 2;  // the sunken border round the graph's picture
+constexpr int kMinClientHeightTwips = StretchLayout{}.FrmGraph.T + 540 + 420 +
+                                      (1 + 2 * kGraphBorderPixels) * kTwipsPerPixel + kPicture2HeightTwips -
+                                      kFrameHeightTwips;
 
 }  // namespace tidemark

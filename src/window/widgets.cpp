@@ -47,7 +47,7 @@ void FittingLabel::paintEvent(QPaintEvent* event) {
 
 GraphView::GraphView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(2);
+    setLineWidth(kGraphBorderPixels);
     setCursor(Qt::CrossCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
