@@ -78,8 +78,9 @@ std::string lowerAscii(std::string text) {
 }
 
 // The text of a quoted literal starting at `at` (the opening quote), and
-// where it ends; '' stands for one quote mark.
+// where it ends; '' stands for one quote mark, inside a literal or alone.
 std::pair<std::string, std::size_t> quoted(std::string_view format, std::size_t at) {
+    if (at + 1 < format.size() && format[at + 1] == '\'') return {"'", at + 2};
     std::string text;
     std::size_t i = at + 1;
     while (i < format.size()) {
@@ -103,28 +104,27 @@ std::string formatTime(std::string_view format, int hour, int minute, int second
     std::string text;
     for (std::size_t i = 0; i < format.size();) {
         const char c = format[i];
-        if (c == '\'' && i + 1 < format.size() && format[i + 1] == '\'') {
-            text += '\'';
-            i += 2;
-            continue;
-        }
-        if (c == '\'') {
-            const auto [literal, end] = quoted(format, i);
-            text += literal;
-            i = end;
-            continue;
-        }
-        const std::size_t letters = c == 'h' || c == 'H' || c == 'm' || c == 's' ? std::min<std::size_t>(runLength(format, i), 2) : 1;
-        if (c == 'h') text += number(clockHour, letters);
-        else if (c == 'H') text += number(hour, letters);
-        else if (c == 'm') text += number(minute, letters);
-        else if (c == 's') text += number(second, letters);
-        else if (c == 'A' || c == 'a') {
-            const std::string& half = hour < 12 ? halves.am : halves.pm;
-            text += c == 'A' ? half : lowerAscii(half);
-            if (i + 1 < format.size() && (format[i + 1] == 'P' || format[i + 1] == 'p')) ++i;
-        } else {
-            text += c;
+        const std::size_t letters = std::min<std::size_t>(runLength(format, i), 2);
+        switch (c) {
+            case '\'': {
+                const auto [literal, end] = quoted(format, i);
+                text += literal;
+                i = end;
+                continue;
+            }
+            case 'h': text += number(clockHour, letters); break;
+            case 'H': text += number(hour, letters); break;
+            case 'm': text += number(minute, letters); break;
+            case 's': text += number(second, letters); break;
+            case 'A':
+            case 'a': {
+                const std::string& half = hour < 12 ? halves.am : halves.pm;
+                text += c == 'A' ? half : lowerAscii(half);
+                const bool withP = i + 1 < format.size() && (format[i + 1] == 'P' || format[i + 1] == 'p');
+                i += withP ? 2 : 1;
+                continue;
+            }
+            default: text += c; i += 1; continue;
         }
         i += letters;
     }
