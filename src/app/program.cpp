@@ -9,6 +9,7 @@
 #include "app/command_line.h"
 #include "platform/os_factory.h"
 #include "platform/qt/app_folders.h"
+#include "platform/qt/current_user.h"
 #include "platform/qt/desktop_services.h"
 #include "platform/qt/display_guard.h"
 #include "platform/qt/platform_choice.h"
@@ -39,6 +40,7 @@ int runTideMark(int& argc, char** argv, const std::function<void(frmMain&)>& sta
         std::fputs(qPrintable(request.text), request.exitStatus == 0 ? stdout : stderr);
         return request.exitStatus;
     }
+    settleHomeFolder();
     const bool noBufferIntegration = applyPlatformChoice();
     std::optional<QApplication> app;
     {
@@ -57,12 +59,19 @@ int runTideMark(int& argc, char** argv, const std::function<void(frmMain&)>& sta
     auto shell = makeDesktopShell();
     auto dialogs = makeMessageBoxDialogs();
     auto settings = makeUserSettingsStore();
-    auto lock = makeRuntimeLock("TideMark");
+    auto lock = makeInstanceLock(userLockFolder(), "TideMark");
     auto clock = makeSystemClock();
     frmMain window({*samplerOs, *machine, *shell, *dialogs, *settings, *lock, *clock, programFolder(),
                     userDataFolder(), TIDEMARK_WEB_ADDRESS, windowsCanStayOnTop()});
+    // Start-up may wait (on a slow folder, in a refused copy's message): a
+    // quit request meanwhile closes the window, and start-up ends there. The
+    // window's close ends the program's event loop only once that runs, so
+    // every loop running now, a message's too, is ended here.
+    onQuitRequest(&window, [&window] {
+        window.close();
+        QCoreApplication::exit(0);
+    });
     if (!window.Form_Load()) return 0;
-    onQuitRequest(&window, [&window] { window.close(); });
     shownWindow = &window;
     std::atexit(endShownWindow);
     if (started) started(window);

@@ -51,6 +51,7 @@ bool frmMain::Form_Load() {
         return false;
     }
     QCoreApplication::processEvents();
+    if (mUnloaded) return false;  // closed meanwhile: a quit request during start-up
     mHistory.HistoryCount = 0;
     mGraphSettings = GraphSettings{};  // the start-up colours and a division of 10
     setHistoryCapacity();
@@ -63,6 +64,7 @@ bool frmMain::Form_Load() {
     show();
     showClockLine();
     QCoreApplication::processEvents();
+    if (mUnloaded) return false;
     resumeNext([&] {
         if (mSampler) mSampler->CollectCPUData();
     });

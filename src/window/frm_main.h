@@ -35,7 +35,8 @@ public:
     ~frmMain() override;
 
     // Runs the start-up steps and shows the window. False when the program
-    // must end at once (another instance runs).
+    // must end at once (another instance runs, or the window was closed while
+    // start-up let events run).
     bool Form_Load();
     void Form_Unload();
     // Writes the exit stop line when logging is on and gives up the instance

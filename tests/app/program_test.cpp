@@ -1,13 +1,20 @@
 // The program as a real process: started without a display, with options,
-// from folders of its own or not, and ended by signals from outside.
+// from folders of its own or not, as a second copy, and ended by signals
+// from outside.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
+#include <pwd.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tidemark {
@@ -21,16 +28,28 @@ QProcessEnvironment withoutDisplay() {
     return environment;
 }
 
-// Starts a logging copy of the program, ends it with `signal` once it is
-// logging and returns its one log file's bytes; `logs` is where it should log.
+// The test's environment with a home of its own: the single-instance claim
+// lives there, and other tests start copies meanwhile.
+QProcessEnvironment withHome(const QString& home) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", home);
+    return environment;
+}
+
+// Starts a logging copy of the program, runs `meanwhile`, ends the copy with
+// `signal` and returns its one log file's bytes; `logs` is where it should
+// log. `inChild` runs in the copy's process before the program starts.
 QByteArray logOfACopyEndedBy(int signal, const QString& program, const QString& logs,
-                             const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+                             const QProcessEnvironment& environment, const std::function<void()>& meanwhile = {},
+                             const std::function<void()>& inChild = {}) {
     QProcess child;
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    if (inChild) child.setChildProcessModifier(inChild);
     child.start(program);
     EXPECT_TRUE(child.waitForReadyRead(20000));
     EXPECT_EQ(child.readAllStandardOutput().trimmed(), "ready");
+    if (meanwhile) meanwhile();
     ::kill(static_cast<pid_t>(child.processId()), signal);
     EXPECT_TRUE(child.waitForFinished(20000));
     EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
@@ -41,11 +60,38 @@ QByteArray logOfACopyEndedBy(int signal, const QString& program, const QString& 
     return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
 }
 
-TEST(Program, WithoutADisplaySaysSoInOneLineAndExitsWithStatus1) {
-    for (const char* display : {"", ":4077"}) {
-        SCOPED_TRACE(display);
+// A copy of the X11 platform plugin whose library needs one that does not
+// exist, as when a package the plugin needs is missing.
+bool makeUnloadablePlatformPlugin(const QString& folder) {
+    QFile plugin(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqxcb.so");
+    if (!plugin.open(QIODevice::ReadOnly) || !QDir(folder).mkpath("platforms")) return false;
+    QByteArray bytes = plugin.readAll();
+    if (!bytes.contains("libQt6XcbQpa.so.6")) return false;
+    QFile copy(folder + "/platforms/libqxcb.so");
+    return copy.open(QIODevice::WriteOnly) &&
+           copy.write(bytes.replace("libQt6XcbQpa.so.6", "libQt6XcbQpa.so.0")) == bytes.size();
+}
+
+TEST(Program, WithoutADisplayOrItsPluginSaysWhichInOneLineAndExitsWithStatus1) {
+    QTemporaryDir plugins;
+    ASSERT_TRUE(makeUnloadablePlatformPlugin(plugins.path()));
+    const struct {
+        const char* name;
+        QStringList variables;
+        QString says;
+    } rows[] = {
+        {"no display named", {}, "no display could be opened (neither DISPLAY nor WAYLAND_DISPLAY is set)"},
+        {"nobody serves the display", {"DISPLAY=:4077"}, "no display could be opened (DISPLAY=:4077)"},
+        {"no such plugin", {"DISPLAY=:4077", "QT_QPA_PLATFORM=nosuch"},
+         "the display platform plugin could not be loaded: Could not find the Qt platform plugin \"nosuch\""},
+        {"the plugin's library does not load", {"DISPLAY=:4077", "QT_PLUGIN_PATH=" + plugins.path()},
+         "libQt6XcbQpa.so.0: cannot open shared object file"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
         QProcessEnvironment environment = withoutDisplay();
-        if (*display) environment.insert("DISPLAY", display);
+        for (const QString& variable : row.variables)
+            environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
         QProcess program;
         program.setProcessEnvironment(environment);
         program.start(TIDEMARK_PROGRAM);
@@ -54,19 +100,63 @@ TEST(Program, WithoutADisplaySaysSoInOneLineAndExitsWithStatus1) {
         EXPECT_EQ(program.exitCode(), 1);
         const QStringList lines = QString(program.readAllStandardError()).trimmed().split('\n');
         ASSERT_EQ(lines.size(), 1) << lines.join('\n').toStdString();
-        EXPECT_TRUE(lines.front().contains("no display could be opened")) << lines.front().toStdString();
+        EXPECT_TRUE(lines.front().contains(row.says)) << lines.front().toStdString();
     }
 }
 
 TEST(Program, TermIntAndHupEndItLikeAClose) {
     for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
         SCOPED_TRACE(number);
-        QTemporaryDir folder;  // the program logs into "Log" beside itself
+        QTemporaryDir folder, home;  // the program logs into "Log" beside itself
         ASSERT_TRUE(QFile::copy(SIGNAL_CHILD, folder.filePath("tidemark-child")));
-        const QByteArray bytes = logOfACopyEndedBy(number, folder.filePath("tidemark-child"), folder.filePath("Log"));
+        const QByteArray bytes = logOfACopyEndedBy(number, folder.filePath("tidemark-child"), folder.filePath("Log"),
+                                                   withHome(home.path()));
         EXPECT_EQ(bytes.count("Stop>"), 1) << bytes.toStdString();
         EXPECT_TRUE(bytes.endsWith("\t")) << "the exit stop line ends the file";
     }
+}
+
+// One copy per user, however the next is started: the claim does not follow
+// the runtime or temporary folder that its environment names. A copy refused
+// shows why in a message, and a quit request ends it there.
+TEST(Program, SecondCopyIsRefusedWhateverItsRuntimeAndTemporaryFolders) {
+    QTemporaryDir folder, home, elsewhere;
+    const QString program = folder.filePath("tidemark-child");
+    ASSERT_TRUE(QFile::copy(SIGNAL_CHILD, program));
+    const QProcessEnvironment first = withHome(home.path());
+    const QByteArray bytes = logOfACopyEndedBy(SIGTERM, program, folder.filePath("Log"), first, [&] {
+        const std::pair<const char*, QString> rows[] = {
+            {"XDG_RUNTIME_DIR", ""}, {"XDG_RUNTIME_DIR", elsewhere.path()}, {"TMPDIR", elsewhere.path()}};
+        for (const auto& [variable, value] : rows) {
+            SCOPED_TRACE(variable + (" = " + value).toStdString());
+            QProcessEnvironment environment = first;
+            value.isEmpty() ? environment.remove(variable) : environment.insert(variable, value);
+            QProcess second;
+            second.setProcessEnvironment(environment);
+            second.start(program);
+            ASSERT_TRUE(second.waitForReadyRead(20000));
+            EXPECT_EQ(second.readAllStandardOutput().trimmed().toStdString(),
+                      "TIDEMARK: Only one copy of this program can be used.");
+            ::kill(static_cast<pid_t>(second.processId()), SIGTERM);
+            ASSERT_TRUE(second.waitForFinished(20000));
+            EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(second.exitCode(), 0);
+        }
+    });
+    EXPECT_EQ(bytes.count("Start>"), 1) << "only the first copy logs";
+}
+
+// Opening a settings file that is a pipe would wait for a writer that never
+// comes: it is not read, and the program starts and ends as usual.
+TEST(Program, SettingsFileThatIsAPipeHoldsNothingUp) {
+    QTemporaryDir folder, home;
+    ASSERT_TRUE(QDir(home.path()).mkpath(".config/MarloFenwick"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(home.filePath(".config/MarloFenwick/TideMark.conf")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::copy(SIGNAL_CHILD, folder.filePath("tidemark-child")));
+    QProcessEnvironment environment = withHome(home.path());
+    environment.remove("XDG_CONFIG_HOME");
+    EXPECT_FALSE(logOfACopyEndedBy(SIGTERM, folder.filePath("tidemark-child"), folder.filePath("Log"), environment)
+                     .isEmpty());
 }
 
 // Help and the version come before the toolkit, so they need no display; a
@@ -93,23 +183,28 @@ TEST(Program, OptionsAnswerWithoutADisplayAndUnknownOnesAreUsageErrors) {
 }
 
 // An installed copy, or one in a folder another user owns, logs into the
-// user's data folder and leaves its own folder alone.
+// user's data folder and leaves its own folder alone. Started without HOME,
+// it finds that folder in the home the user database names, never under the
+// root folder.
 TEST(Program, LogsBesideItselfOnlyInACopyItsUserOwns) {
     struct Row {
         const char* name;
         QString binFolder;      // where the copy runs from, under a fresh prefix
         bool desktopEntry;      // the install rules' entry under the prefix
         bool ownedByAnother;
+        bool withoutHome;       // the database's home is a fresh folder mounted over it
         bool beside;
     };
     const Row rows[] = {
-        {"an unpacked copy its user owns", "", false, false, true},
-        {"installed under a prefix", "bin", true, false, false},
-        {"a copy in a folder another user owns", "", false, true, false},  // last: it needs root
+        {"an unpacked copy its user owns", "", false, false, false, true},
+        {"installed under a prefix", "bin", true, false, false, false},
+        // These last ones need root.
+        {"a copy in a folder another user owns", "", false, true, false, false},
+        {"installed, started without HOME", "bin", true, false, true, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        QTemporaryDir prefix, data, runtime;
+        QTemporaryDir prefix, data, home;
         const QString folder = prefix.filePath(row.binFolder);
         ASSERT_TRUE(QDir().mkpath(folder));
         ASSERT_TRUE(QFile::copy(SIGNAL_CHILD, folder + "/tidemark"));
@@ -120,12 +215,27 @@ TEST(Program, LogsBesideItselfOnlyInACopyItsUserOwns) {
         }
         if (row.ownedByAnother && ::chown(folder.toLocal8Bit().constData(), 65534, 65534) != 0)
             GTEST_SKIP() << "only root can give the folder to another user";
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment environment = withHome(home.path());
         environment.insert("XDG_DATA_HOME", data.path());
-        environment.insert("XDG_RUNTIME_DIR", runtime.path());  // its own lock: other tests run meanwhile
-        const QString beside = folder + "/Log", perUser = data.filePath("MarloFenwick/TideMark/Log");
-        EXPECT_FALSE(
-            logOfACopyEndedBy(SIGTERM, folder + "/tidemark", row.beside ? beside : perUser, environment).isEmpty());
+        QString perUser = data.filePath("MarloFenwick/TideMark/Log");
+        const passwd* user = ::getpwuid(::geteuid());
+        const QByteArray databaseHome = user ? user->pw_dir : "", freshHome = QFile::encodeName(data.path());
+        std::function<void()> mountFreshHome;
+        if (row.withoutHome) {
+            if (::geteuid() != 0 || databaseHome.isEmpty()) GTEST_SKIP() << "only root can mount a home";
+            environment.remove("HOME");
+            environment.remove("XDG_DATA_HOME");
+            perUser = data.filePath(".local/share/MarloFenwick/TideMark/Log");
+            mountFreshHome = [&] {  // in the copy's own mount namespace, so for it alone
+                if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                    ::mount(freshHome.constData(), databaseHome.constData(), nullptr, MS_BIND, nullptr) != 0)
+                    ::_exit(125);
+            };
+        }
+        const QString beside = folder + "/Log";
+        EXPECT_FALSE(logOfACopyEndedBy(SIGTERM, folder + "/tidemark", row.beside ? beside : perUser, environment, {},
+                                       mountFreshHome)
+                         .isEmpty());
         EXPECT_FALSE(QDir(row.beside ? perUser : beside).exists());
     }
 }

@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <cerrno>
 #include <cstring>
+#include <unistd.h>
 
 #include "support/file_system_limits.h"
 #include "window/window_fixture.h"
@@ -149,13 +150,55 @@ TEST_F(LogFolders, TitleNamesTheFileWhereItReallyIs) {
 }
 
 TEST_F(LogFolders, NoUsableFolderWritesNothingAndSaysWhy) {
-    userFolder = programFolder + "/user";
+    const std::pair<QString, QString> rows[] = {  // the per-user folder, the message
+        {programFolder + "/user", "The log folder " + programFolder + "/user/Log could not be made: " +
+                                      QString::fromLocal8Bit(std::strerror(ENOTDIR))},
+        {"", "The log folder Log could not be made: the user has no home folder"},
+    };
+    for (const auto& [folder, message] : rows) {
+        SCOPED_TRACE(message.toStdString());
+        userFolder = folder;
+        dialogs.shown.clear();
+        started();
+        control<QToolButton>("chkLogTodisk")->click();
+        EXPECT_FALSE(QFile::exists("/TideMark12-05-26.xls")) << "never the root folder";
+        EXPECT_EQ(dialogs.shown, QStringList{"TideMark save log|" + message});
+        EXPECT_FALSE(control<QToolButton>("chkLogTodisk")->isChecked());
+    }
+}
+
+// A "Log" beside the program that is a link, or another user's folder, could
+// lead the log into a file someone else chose: the per-user folder is used.
+TEST_F(LogFolders, LinkOrAnotherUsersFolderBesideTheProgramIsPassedOver) {
+    programFolder = programDir.path();
+    const QString beside = programFolder + "/Log";
+    QTemporaryDir elsewhere;
+    for (const bool link : {true, false}) {
+        SCOPED_TRACE(link ? "a link" : "another user's folder");
+        QFile::remove(beside);
+        if (link)
+            ASSERT_TRUE(QFile::link(elsewhere.path(), beside));
+        else if (!QDir().mkdir(beside) || ::chown(QFile::encodeName(beside).constData(), 65534, 65534) != 0)
+            GTEST_SKIP() << "only root can give a folder to another user";
+        started();
+        control<QToolButton>("chkLogTodisk")->click();
+        EXPECT_EQ(window->windowTitle(), "Marlo-TIDEMARK - Logging: " + userFolder + "/Log/TideMark12-05-26.xls");
+        EXPECT_TRUE(QDir(beside).isEmpty());
+    }
+}
+
+// The folder is checked again before each write.
+TEST_F(LogFolders, LogSwappedForALinkWhileLoggingIsNotFollowed) {
+    programFolder = programDir.path();
+    QTemporaryDir elsewhere;
     started();
     control<QToolButton>("chkLogTodisk")->click();
-    EXPECT_FALSE(QFile::exists("/TideMark12-05-26.xls")) << "never the root folder";
-    EXPECT_EQ(dialogs.shown, QStringList{"TideMark save log|The log folder " + userFolder + "/Log could not be made: " +
-                                         QString::fromLocal8Bit(std::strerror(ENOTDIR))});
-    EXPECT_FALSE(control<QToolButton>("chkLogTodisk")->isChecked());
+    ASSERT_TRUE(QDir(programFolder + "/Log").removeRecursively());
+    ASSERT_TRUE(QFile::link(elsewhere.path(), programFolder + "/Log"));
+    window->tmrUpdate_Timer();
+    EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
+    EXPECT_EQ(dialogs.shown, QStringList{"TideMark save log|The log folder " + programFolder +
+                                         "/Log could not be made: it is a symbolic link"});
 }
 
 }  // namespace

@@ -16,22 +16,38 @@ namespace tidemark {
 QString programFolder() { return QCoreApplication::applicationDirPath(); }
 
 QString userDataFolder() {
+    if (userHomeFolder().isEmpty()) return {};
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/MarloFenwick/TideMark";
 }
+
+namespace {
+
+QString systemWords(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// Logs go only into a real folder of the user's own: a link, or a folder
+// another user owns, could lead every append into a file someone else chose.
+QString whyNotOwnFolder(const QString& path) {
+    const QFileInfo folder(path);
+    if (folder.isSymLink()) return QStringLiteral("it is a symbolic link");
+    if (!folder.isDir()) return systemWords(ENOTDIR);
+    if (folder.ownerId() != currentUserId()) return QStringLiteral("it belongs to another user");
+    return {};
+}
+
+}  // namespace
 
 FolderResult makeFolder(const QString& path) {
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(path.toStdString()), error);
     if (error) return {path, QString::fromStdString(error.message())};
-    if (!QFileInfo(path).isDir()) return {path, QString::fromLocal8Bit(std::strerror(ENOTDIR))};
-    return {path, {}};
+    return {path, whyNotOwnFolder(path)};
 }
 
 namespace {
 
 FolderResult makeWritableFolder(const QString& path) {
     const FolderResult made = makeFolder(path);
-    if (made.ok() && !QFileInfo(path).isWritable()) return {path, QString::fromLocal8Bit(std::strerror(EACCES))};
+    if (made.ok() && !QFileInfo(path).isWritable()) return {path, systemWords(EACCES)};
     return made;
 }
 
@@ -74,6 +90,7 @@ FolderResult ensureLogFolder(const QString& programFolder, const QString& userDa
         const FolderResult beside = makeWritableFolder(QDir(programFolder).filePath("Log"));
         if (beside.ok()) return beside;
     }
+    if (userDataFolder.isEmpty()) return {QStringLiteral("Log"), QStringLiteral("the user has no home folder")};
     return makeWritableFolder(QDir(userDataFolder).filePath("Log"));
 }
 

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "platform/qt/current_user.h"
 
@@ -9,5 +10,16 @@ namespace tidemark {
 // for every file, the home folder's included, so the comparison leaves the
 // decision to writability and the install folder.
 unsigned currentUserId() { return QFileInfo(QDir::homePath()).ownerId(); }
+
+// The system always gives a user a profile folder.
+QString userHomeFolder() { return QDir::homePath(); }
+
+void settleHomeFolder() {}
+
+// Both of these lie in the user's profile here, whatever started the program.
+QString userLockFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return folder.isEmpty() ? QDir::tempPath() : folder;
+}
 
 }  // namespace tidemark

@@ -1,11 +1,7 @@
 #include "platform/qt/desktop_services.h"
 
 #include <QFileDialog>
-#include <QDir>
-#include <QFileInfo>
-#include <QLockFile>
 #include <QMessageBox>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -58,38 +54,6 @@ public:
     }
 };
 
-class UserSettingsStore final : public SettingsStore {
-public:
-    QString read(const QString& app, const QString& section, const QString& key, const QString& fallback) override {
-        QSettings settings(app, section);
-        return settings.value(section + '/' + key, fallback).toString();
-    }
-    void write(const QString& app, const QString& section, const QString& key, const QString& value) override {
-        QSettings settings(app, section);
-        settings.setValue(section + '/' + key, value);
-        settings.sync();
-    }
-};
-
-class RuntimeLock final : public InstanceLock {
-public:
-    explicit RuntimeLock(const QString& path) : lock_(path) {
-        lock_.setStaleLockTime(0);  // only a dead owner makes the lock stale, never its age
-    }
-    bool anotherInstanceRunning() override { return !lock_.tryLock(0); }
-    void release() override { lock_.unlock(); }
-
-private:
-    QLockFile lock_;
-};
-
-QString runtimeFolder() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) folder = QDir::tempPath();
-    QDir().mkpath(folder);
-    return folder;
-}
-
 class SystemClock final : public Clock {
 public:
     QDateTime now() override { return QDateTime::currentDateTime(); }
@@ -100,9 +64,5 @@ public:
 std::unique_ptr<Clock> makeSystemClock() { return std::make_unique<SystemClock>(); }
 std::unique_ptr<Shell> makeDesktopShell() { return std::make_unique<DesktopShell>(); }
 std::unique_ptr<Dialogs> makeMessageBoxDialogs() { return std::make_unique<MessageBoxDialogs>(); }
-std::unique_ptr<SettingsStore> makeUserSettingsStore() { return std::make_unique<UserSettingsStore>(); }
-std::unique_ptr<InstanceLock> makeRuntimeLock(const QString& name) {
-    return std::make_unique<RuntimeLock>(runtimeFolder() + '/' + name + ".lock");
-}
 
 }  // namespace tidemark

@@ -54,7 +54,8 @@ public:
 };
 
 // Tells whether another instance of the program runs, and holds this one's
-// claim while it runs. A claim left by a crashed instance does not count.
+// claim while it runs. A claim left by a crashed instance does not count; a
+// claim that cannot be made at all reports no other instance.
 class InstanceLock {
 public:
     virtual ~InstanceLock() = default;
@@ -73,7 +74,11 @@ public:
 std::unique_ptr<Clock> makeSystemClock();
 std::unique_ptr<Shell> makeDesktopShell();
 std::unique_ptr<Dialogs> makeMessageBoxDialogs();
+// The user's settings: a file in the per-user configuration folder on
+// POSIX (none without a home), the registry on Windows.
 std::unique_ptr<SettingsStore> makeUserSettingsStore();
-std::unique_ptr<InstanceLock> makeRuntimeLock(const QString& name);
+// A claim named `name` in `folder` (the program's is userLockFolder()),
+// which is made for its user alone when missing.
+std::unique_ptr<InstanceLock> makeInstanceLock(const QString& folder, const QString& name);
 
 }  // namespace tidemark
