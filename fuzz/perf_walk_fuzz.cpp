@@ -35,15 +35,16 @@ struct ReplayOs : tidemark::SamplerOs {
     long openDynDataKey(const char*, std::uint32_t, DynKey&) override { return 2; }
     void queryCpuUsageStatistic(DynKey, std::int32_t&) override {}
     void closeKey(DynKey) override {}
+    std::int64_t counterResolution() const override { return 0; }
 };
 
-void readEveryProcessor(tidemark::CPULoad& load) {
+void readEveryProcessor(tidemark::CPULoad& load, tidemark::ProcessorFigure& figure) {
     const std::int32_t count = load.GetCPUCount();
     for (std::int32_t i = 0; i <= count + 1; ++i) {
         load.HasTwoSamples(i);
         if (i >= 1 && i <= count) load.GetCPUUsage(i);
     }
-    tidemark::processorFigure(load, count);
+    figure.next(load, count);
 }
 
 }  // namespace
@@ -56,10 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t firstLength = std::min<std::size_t>(data[1] | data[2] << 8, blocks.size());
     os.blocks = {blocks.first(firstLength), blocks.subspan(firstLength)};
     tidemark::CPULoad load(os);
+    tidemark::ProcessorFigure figure;
     for (int sample = 0; sample < 3; ++sample) {  // first, second, first again: time runs back
         try {
             load.CollectCPUData();
-            readEveryProcessor(load);
+            readEveryProcessor(load, figure);
         } catch (const tidemark::CPULoadError&) {
         }
     }

@@ -11,6 +11,9 @@ namespace tidemark {
 namespace {
 
 constexpr std::int32_t kBufferStep = 4096;
+// Percentage points a figure may owe to or be owed by the next ones: a few
+// ticks' noise, but a wild reading is soon forgotten.
+constexpr double kMostCarried = 100.0;
 // Far above any real machine; keeps a wild processor count from exhausting memory.
 constexpr std::uint32_t kMaxProcessors = 1u << 16;
 
@@ -24,6 +27,24 @@ std::int64_t wrappingDifference(std::int64_t later, std::int64_t earlier) {
     return static_cast<std::int64_t>(static_cast<std::uint64_t>(later) - static_cast<std::uint64_t>(earlier));
 }
 
+// Closer samples than a step of the counters measure the steps, not the load.
+bool tooCloseToMeasure(const CPULoad& load) {
+    const auto advance = load.TimeBaseAdvance();
+    return advance && (*advance <= 0 || *advance < load.CounterResolution());
+}
+
+std::optional<double> meanLoad(CPULoad& load, std::int32_t count) {
+    double total = 0;
+    std::int32_t counted = 0;
+    for (std::int32_t i = 1; i <= count; ++i) {
+        if (!load.HasTwoSamples(i)) continue;
+        total += load.ExactCPUUsage(i);
+        ++counted;
+    }
+    if (counted == 0) return std::nullopt;
+    return total / counted;
+}
+
 }  // namespace
 
 CPULoadError::CPULoadError(std::int32_t offset, std::string source, std::string description)
@@ -32,12 +53,17 @@ CPULoadError::CPULoadError(std::int32_t offset, std::string source, std::string 
       source_(std::move(source)),
       description_(std::move(description)) {}
 
-std::int32_t idleToUsagePercent(std::int64_t previousIdle, std::int64_t currentIdle, std::int64_t previousTime,
-                                std::int64_t currentTime) {
+double idleToUsage(std::int64_t previousIdle, std::int64_t currentIdle, std::int64_t previousTime,
+                   std::int64_t currentTime) {
     if (currentTime <= previousTime) return 0;
     const double idle = static_cast<double>(wrappingDifference(currentIdle, previousIdle));
     const double elapsed = static_cast<double>(wrappingDifference(currentTime, previousTime));
-    const double percent = roundHalfEven((1.0 - idle / elapsed) * 100.0);
+    return (1.0 - idle / elapsed) * 100.0;
+}
+
+std::int32_t idleToUsagePercent(std::int64_t previousIdle, std::int64_t currentIdle, std::int64_t previousTime,
+                                std::int64_t currentTime) {
+    const double percent = roundHalfEven(idleToUsage(previousIdle, currentIdle, previousTime, currentTime));
     constexpr double lowest = std::numeric_limits<std::int32_t>::min();
     constexpr double highest = std::numeric_limits<std::int32_t>::max();
     return static_cast<std::int32_t>(std::clamp(percent, lowest, highest));
@@ -73,7 +99,10 @@ void CPULoad::collectNt() {
     while (os_.queryProcessorPerformanceData(buffer) == SamplerOs::kMoreData) {
         if (BufferSize > std::numeric_limits<std::int32_t>::max() - kBufferStep) raiseUnreadable();
         BufferSize += kBufferStep;
-        buffer.assign(BufferSize, std::byte{0});
+        // The read overwrites what the buffer holds; growing in place costs
+        // only the new bytes, where a fresh buffer per step would cost the
+        // whole of it, thousands of times over for thousands of processors.
+        buffer.resize(BufferSize);
     }
     const perf::Bytes data(buffer);
     try {
@@ -122,10 +151,26 @@ std::int32_t CPULoad::GetCPUUsage(std::int32_t CPU_Index) {
         if (!StatsStarted) CollectCPUData();
         return Win9xUsage;
     }
+    const std::int64_t slot = checkedSlot(CPU_Index);
+    return idleToUsagePercent(PreviousIdle[slot], CurrentIdle[slot], PreviousTime, CurrentTime);
+}
+
+double CPULoad::ExactCPUUsage(std::int32_t CPU_Index) {
+    if (!IsWinNT) return GetCPUUsage(CPU_Index);
+    const std::int64_t slot = checkedSlot(CPU_Index);
+    return idleToUsage(PreviousIdle[slot], CurrentIdle[slot], PreviousTime, CurrentTime);
+}
+
+std::int64_t CPULoad::checkedSlot(std::int32_t CPU_Index) {
     if (CPUCount < 0) CollectCPUData();
     const std::int64_t slot = static_cast<std::int64_t>(CPU_Index) - 1;
     if (slot < 0 || slot >= CPUCount) raise(8003, ".GetCPUUsage()", "CPU index out of bounds");
-    return idleToUsagePercent(PreviousIdle[slot], CurrentIdle[slot], PreviousTime, CurrentTime);
+    return slot;
+}
+
+std::optional<std::int64_t> CPULoad::TimeBaseAdvance() const {
+    if (!IsWinNT) return std::nullopt;
+    return wrappingDifference(CurrentTime, PreviousTime);
 }
 
 bool CPULoad::HasTwoSamples(std::int32_t CPU_Index) const {
@@ -135,17 +180,14 @@ bool CPULoad::HasTwoSamples(std::int32_t CPU_Index) const {
     return InLastSample[slot] && InSampleBefore[slot];
 }
 
-std::optional<std::int16_t> processorFigure(CPULoad& load, std::int32_t count) {
-    std::int64_t total = 0;
-    std::int32_t counted = 0;
-    for (std::int32_t i = 1; i <= count; ++i) {
-        if (!load.HasTwoSamples(i)) continue;
-        total += load.GetCPUUsage(i);
-        ++counted;
-    }
-    if (counted == 0) return std::nullopt;
-    const double mean = roundHalfEven(static_cast<double>(total) / counted);
-    return static_cast<std::int16_t>(std::clamp(mean, 0.0, 100.0));
+std::optional<std::int16_t> ProcessorFigure::next(CPULoad& load, std::int32_t count) {
+    if (tooCloseToMeasure(load)) return std::nullopt;
+    const auto mean = meanLoad(load, count);
+    if (!mean) return std::nullopt;
+    const double owed = *mean + carried_;
+    const double shown = std::clamp(roundHalfEven(owed), 0.0, 100.0);
+    carried_ = std::clamp(owed - shown, -kMostCarried, kMostCarried);
+    return static_cast<std::int16_t>(shown);
 }
 
 void CPULoad::StopCPUMonitoring() {

@@ -5,8 +5,8 @@
 // kernel's single CPU-usage statistic.
 //
 // Calling order the window uses: construct, GetCPUCount, CollectCPUData once,
-// then per tick CollectCPUData followed by processorFigure (GetCPUUsage of
-// the processors that have two samples). Any other order works too:
+// then per tick CollectCPUData followed by ProcessorFigure::next (the loads
+// of the processors that have two samples). Any other order works too:
 // operations that need a count or a sample take one.
 #include <cstdint>
 #include <optional>
@@ -36,8 +36,11 @@ private:
 inline constexpr std::int32_t kObjectErrorBase = static_cast<std::int32_t>(0x80040000u);
 
 // The load in percent of one processor between two samples: 100 minus the
-// idle share of the elapsed time, halves to even. 0 when no time has passed
-// (or the clock went backwards); results beyond the 32-bit range are clamped.
+// idle share of the elapsed time, not rounded. 0 when no time has passed (or
+// the clock went backwards).
+double idleToUsage(std::int64_t previousIdle, std::int64_t currentIdle, std::int64_t previousTime,
+                   std::int64_t currentTime);
+// The same, halves to even; results beyond the 32-bit range are clamped.
 std::int32_t idleToUsagePercent(std::int64_t previousIdle, std::int64_t currentIdle, std::int64_t previousTime,
                                 std::int64_t currentTime);
 
@@ -53,11 +56,21 @@ public:
     std::int32_t GetCPUCount();
     // CPU_Index is 1-based.
     std::int32_t GetCPUUsage(std::int32_t CPU_Index);
+    // GetCPUUsage before it is rounded to whole percent, so that a figure
+    // formed from several processors or ticks rounds only once.
+    double ExactCPUUsage(std::int32_t CPU_Index);
     // True when the processor was in the last sample and in the one before,
     // so its load is a difference of its own counters: one that is offline,
     // or came online with the last sample, has none. The 95 family's single
     // statistic always counts. False outside the count; never raises.
     bool HasTwoSamples(std::int32_t CPU_Index) const;
+
+    // How far the time base advanced from the sample before the last to the
+    // last, in 100-ns units (not above 0 when it stood still or went back);
+    // nothing on the 95 family, whose statistic has no time base.
+    std::optional<std::int64_t> TimeBaseAdvance() const;
+    // The step in which the idle-time counters advance, in 100-ns units.
+    std::int64_t CounterResolution() const { return os_.counterResolution(); }
 
     std::int32_t bufferSize() const { return BufferSize; }
 
@@ -65,6 +78,7 @@ private:
     void collectNt();
     void collect9x();
     void StopCPUMonitoring();
+    std::int64_t checkedSlot(std::int32_t CPU_Index);
 
     SamplerOs& os_;
     bool IsWinNT = false;
@@ -81,10 +95,28 @@ private:
     std::int64_t PreviousTime = 0;
 };
 
-// The figure the window shows for a tick, after CollectCPUData: the mean load
-// of processors 1 .. count that have two samples, halves to even, within
-// 0..100 (jiffy rounding can give -1 or 101, which is no load or full load).
-// Nothing when no processor has two samples. Raises what GetCPUUsage raises.
-std::optional<std::int16_t> processorFigure(CPULoad& load, std::int32_t count);
+// The figure the window shows for each tick: the mean load of processors
+// 1 .. count that have two samples, in whole percent within 0..100. One
+// lives as long as its sampler.
+//
+// The idle-time counters advance in coarse steps (10 ms on Linux), so a
+// processor's load over one short tick is off by up to a step either way;
+// as the counters are cumulative, the error of one tick is taken back by the
+// next. Cutting a figure to 0..100 would keep only one side of that noise,
+// and an idle machine would read high (a saturated one low), so what the
+// cut and the rounding take away is carried into the next figure. The carry
+// is bounded by one tick's full range, so a wild reading (a clock jump)
+// costs the figures after it no more than one tick's worth in all.
+class ProcessorFigure {
+public:
+    // The figure after CollectCPUData. Nothing, so that the previous figure
+    // stands, when no processor has two samples or the time base advanced
+    // by less than a step of the counters (ticks run back to back); such a
+    // tick carries nothing over. Raises what GetCPUUsage raises.
+    std::optional<std::int16_t> next(CPULoad& load, std::int32_t count);
+
+private:
+    double carried_ = 0;  // percentage points cut from earlier figures
+};
 
 }  // namespace tidemark

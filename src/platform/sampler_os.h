@@ -28,6 +28,10 @@ public:
     // the processor object. Returns 0, kMoreData when the buffer is too small,
     // or another code, in which case the buffer holds no valid block.
     virtual long queryProcessorPerformanceData(std::vector<std::byte>& buffer) = 0;
+    // The step, in 100-ns units, in which the idle-time counters of that data
+    // advance (0 when they advance smoothly). Samples closer together than a
+    // step cannot tell an idle processor from a busy one.
+    virtual std::int64_t counterResolution() const = 0;
 
     // Dynamic statistics of the Windows 95 family. Returns 0 and an open key
     // on success.

@@ -173,13 +173,13 @@ void frmMain::tmrUpdate_Timer() {
     if (mLog.isOn()) LogItToDisk();
 }
 
-// The figure of the processors with two samples (processorFigure); when the
-// sampler fails or no processor has two samples, the previous figure stands.
+// The figure of the processors with two samples (ProcessorFigure); when the
+// sampler fails or has no figure for this tick, the previous figure stands.
 std::int16_t frmMain::sampleProcessorFigure() {
     if (!mSampler || mCPUCount < 1) return mLastCpu = 0;
     try {
         mSampler->CollectCPUData();
-        if (const auto figure = processorFigure(*mSampler, mCPUCount)) mLastCpu = *figure;
+        if (const auto figure = mProcessorFigure.next(*mSampler, mCPUCount)) mLastCpu = *figure;
     } catch (const CPULoadError&) {
     }
     return mLastCpu;

@@ -122,6 +122,7 @@ private:
     std::array<std::int16_t, 11> mScaleLabelValues{};
     MemoryStatus mMemStatus;
     std::int16_t mLastCpu = 0;
+    ProcessorFigure mProcessorFigure;  // forms mLastCpu from mSampler's readings
     Reading mReading;  // the last tick's, which the labels, graph, meters and log show
     StretchLayout mLayout;
     SaveState mSave;

@@ -59,6 +59,7 @@ void frmMain::clearGraph() {
     mHistory.HistoryCount = 0;
     try {
         mSampler = std::make_unique<CPULoad>(mServices.samplerOs);
+        mProcessorFigure = {};  // what it carried belongs to the old sampler's counters
         mCPUCount = mSampler->GetCPUCount();
         mSampler->CollectCPUData();
     } catch (const CPULoadError&) {

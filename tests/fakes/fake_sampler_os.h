@@ -13,6 +13,7 @@ struct FakeSamplerOs : SamplerOs {
     bool versionFails = false;
     std::uint32_t processors = 2;
     std::deque<std::vector<std::byte>> blocks;  // served in turn; the last one repeats
+    std::int64_t resolution = 0;                // of the idle-time counters, in 100 ns
     std::vector<std::size_t> offeredSizes;
     int processorQueries = 0;
 
@@ -33,6 +34,7 @@ struct FakeSamplerOs : SamplerOs {
         if (blocks.size() > 1) blocks.pop_front();
         return 0;
     }
+    std::int64_t counterResolution() const override { return resolution; }
     long openDynDataKey(const char*, std::uint32_t, DynKey&) override { return 2; }
     void queryCpuUsageStatistic(DynKey, std::int32_t&) override {}
     void closeKey(DynKey) override {}

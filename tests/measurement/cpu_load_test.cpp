@@ -17,9 +17,15 @@ using testing::FakeSamplerOs;
 using Block = std::vector<std::byte>;
 constexpr std::int64_t kSecond = 10'000'000;  // in 100-ns units
 
-SystemTime at(int second) { return SystemTime{2026, 12, 0, 6, 12, 0, static_cast<std::uint16_t>(second), 0}; }
+SystemTime at(int second, int millisecond = 0) {
+    return SystemTime{2026, 12, 0, 6, 12, 0, static_cast<std::uint16_t>(second),
+                      static_cast<std::uint16_t>(millisecond)};
+}
 Block processors(int second, std::vector<std::int64_t> idle) {
     return perf::writePerfData(perf::processorBlock(at(second), idle));
+}
+Block processorsAtMillisecond(int millisecond, std::vector<std::int64_t> idle) {
+    return perf::writePerfData(perf::processorBlock(at(millisecond / 1000, millisecond % 1000), idle));
 }
 
 void expectError(std::int32_t offset, const char* source, const char* description, auto&& action) {
@@ -95,6 +101,36 @@ TEST(CPULoad, LoadsOfTheInstancesThatFillASlot) {
             EXPECT_EQ(load.HasTwoSamples(i), loads[i - 1].has_value()) << "processor " << i;
             EXPECT_EQ(loads[i - 1] ? load.GetCPUUsage(i) : 0, loads[i - 1].value_or(0)) << "processor " << i;
         }
+    }
+}
+
+// Dragging the window's edge runs ticks back to back. One closer to the tick
+// before than a step of the idle counters (or with the same time stamp) has
+// no figure, and leaves nothing behind for the next tick's figure.
+TEST(ProcessorFigure, TicksCloserThanACounterStepKeepThePreviousFigure) {
+    constexpr std::int64_t kMillisecond = kSecond / 1000;
+    const std::tuple<const char*, std::int64_t, int, std::optional<std::int16_t>> rows[] = {
+        // counter step, milliseconds after the tick before, figure
+        {"same time stamp", 0, 0, std::nullopt},
+        {"clock went back", 0, -1, std::nullopt},
+        {"under a 10 ms step", 10 * kMillisecond, 9, std::nullopt},
+        {"a whole 10 ms step", 10 * kMillisecond, 10, 0},
+    };
+    for (const auto& [name, step, apart, figure] : rows) {
+        SCOPED_TRACE(name);
+        FakeSamplerOs os;
+        os.processors = 1;
+        os.resolution = step;
+        const std::int64_t steppedIdle = 10 * kMillisecond;  // the counter stepped: more idle than time passed
+        os.blocks = {processorsAtMillisecond(5000, {0}), processorsAtMillisecond(5000 + apart, {steppedIdle}),
+                     processorsAtMillisecond(6000 + apart, {steppedIdle + kSecond / 2})};
+        CPULoad load(os);
+        ProcessorFigure figures;
+        load.CollectCPUData();
+        load.CollectCPUData();
+        EXPECT_EQ(figures.next(load, 1), figure);
+        load.CollectCPUData();
+        EXPECT_EQ(figures.next(load, 1), 50) << "half idle for a second";
     }
 }
 

@@ -54,7 +54,71 @@ TEST(LinuxSampler, ProcessorsKeepTheirSlotsAcrossOfflineOnlineAndClockSteps) {
     EXPECT_EQ(load.GetCPUUsage(1), 75);
     EXPECT_EQ(load.GetCPUUsage(3), 25);
     EXPECT_FALSE(load.HasTwoSamples(2) || load.HasTwoSamples(4));
-    EXPECT_EQ(processorFigure(load, 4), 50);
+    EXPECT_EQ(ProcessorFigure().next(load, 4), 50);
+}
+
+// A machine of 300 processors: its block is several times the sampler's first
+// buffer, so the first sample is refused and retried. Every processor still
+// reads its own load, and the next sample is a new one.
+TEST(LinuxSampler, EveryProcessorOfABlockLargerThanTheFirstBufferGetsItsLoad) {
+    constexpr int kProcessors = 300;
+    FakeSystemRoot root;
+    root.write("/sys/devices/system/cpu/possible", "0-299\n");
+    std::vector<std::pair<int, std::uint64_t>> idleBefore, idleAfter;
+    for (int n = 0; n < kProcessors; ++n) {
+        idleBefore.push_back({n, 1000});
+        idleAfter.push_back({n, 1000 + n % 101});  // idle n % 101 ticks of 100
+    }
+    root.write("/proc/stat", procStat(idleBefore));
+    FakeClocks clocks;
+    LinuxSamplerOs os(root.path(), clocks.reader());
+    CPULoad load(os);
+    load.CollectCPUData();
+    ASSERT_GT(load.bufferSize(), 4096) << "the first sample was refused";
+    root.write("/proc/stat", procStat(idleAfter));
+    const std::uint64_t hundredTicks = 100'000'000'000 / kTicksPerSecond;  // in nanoseconds
+    clocks.monotonic.tv_sec += static_cast<time_t>(hundredTicks / 1'000'000'000);
+    clocks.monotonic.tv_nsec = static_cast<long>(hundredTicks % 1'000'000'000);
+    load.CollectCPUData();
+    for (int n = 0; n < kProcessors; ++n) EXPECT_EQ(load.GetCPUUsage(n + 1), 100 - n % 101) << "processor " << n;
+}
+
+// An idle machine and a saturated one, read at the shortest, a short and the
+// designed interval for a simulated minute. The idle counters move in whole
+// clock ticks, so one tick's load of a processor is off by up to a clock tick
+// either way, and each tick starts a little late by an irregular amount (the
+// tick's own work, the timer's latency). The figures shown must still
+// average the true load: within a tenth of a point, which averaging loads
+// already rounded to whole percent would miss at 500 ms.
+TEST(LinuxSampler, FiguresOfAMinuteAverageTheTrueLoad) {
+    const std::tuple<const char*, int, double> rows[] = {  // interval in ms, true load in %
+        {"idle, 50 ms", 50, 0.2},   {"idle, 100 ms", 100, 0.2},   {"idle, 500 ms", 500, 0.2},
+        {"busy, 50 ms", 50, 99.8}, {"busy, 100 ms", 100, 99.8}, {"busy, 500 ms", 500, 99.8},
+    };
+    const double tickMicroseconds = 1e6 / static_cast<double>(kTicksPerSecond);
+    for (const auto& [name, interval, load] : rows) {
+        SCOPED_TRACE(name);
+        FakeSystemRoot root;
+        root.write("/sys/devices/system/cpu/possible", "0-1\n");
+        FakeClocks clocks;
+        LinuxSamplerOs os(root.path(), clocks.reader());
+        CPULoad sampler(os);
+        ProcessorFigure figures;
+        double total = 0;
+        const int ticks = 60'000 / interval;
+        for (std::int64_t tick = 0; tick <= ticks; ++tick) {
+            const std::int64_t now = tick * (interval * 1000 + 800) + tick * 7919 % 1400;  // in microseconds
+            std::vector<std::pair<int, std::uint64_t>> idle;
+            for (int n = 0; n < 2; ++n)  // the processors' ticks fall at different moments
+                idle.push_back({n, static_cast<std::uint64_t>((1 - load / 100) * (now + 3300 * n + 1700) /
+                                                              tickMicroseconds)});
+            root.write("/proc/stat", procStat(idle));
+            clocks.monotonic = {static_cast<time_t>(100 + now / 1'000'000), static_cast<long>(now % 1'000'000 * 1000)};
+            sampler.CollectCPUData();
+            if (tick > 0) total += figures.next(sampler, 2).value_or(-1000);
+        }
+        EXPECT_NEAR(total / ticks, load, 0.1);
+    }
 }
 
 }  // namespace

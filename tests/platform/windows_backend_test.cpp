@@ -61,13 +61,13 @@ TEST(WindowsBackend, PerformanceDataReachesTheSamplerThroughTheRegistry) {
         } catch (const CPULoadError& error) {
             EXPECT_EQ(error.number(), kObjectErrorBase + 8004) << error.description();
         }
-        EXPECT_EQ(processorFigure(load, count), std::nullopt);
+        EXPECT_EQ(ProcessorFigure().next(load, count), std::nullopt);
         return;
     }
     load.CollectCPUData();
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     load.CollectCPUData();
-    const std::optional<std::int16_t> figure = processorFigure(load, count);
+    const std::optional<std::int16_t> figure = ProcessorFigure().next(load, count);
     ASSERT_TRUE(figure);
     EXPECT_GE(*figure, 0);
     EXPECT_LE(*figure, 100);

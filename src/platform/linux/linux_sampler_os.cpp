@@ -64,17 +64,31 @@ std::uint32_t LinuxSamplerOs::numberOfProcessors() {
     return static_cast<std::uint32_t>(std::min<std::uint64_t>(count, std::numeric_limits<std::uint32_t>::max()));
 }
 
+// The sampler grows its buffer a little per refusal, so on a machine with
+// thousands of processors a sample is refused a thousand times: each retry
+// copies the block built for the first call instead of reading and
+// converting /proc/stat again. It is also the same sample.
 long LinuxSamplerOs::queryProcessorPerformanceData(std::vector<std::byte>& buffer) {
+    const bool retry = refusedSize_ && buffer.size() > *refusedSize_;
+    refusedSize_.reset();
+    if (!retry && !buildBlock()) return failed(buffer);
+    if (buffer.size() < block_.size()) {
+        refusedSize_ = buffer.size();
+        return kMoreData;
+    }
+    std::copy(block_.begin(), block_.end(), buffer.begin());
+    return 0;
+}
+
+bool LinuxSamplerOs::buildBlock() {
     const auto stat = stat_.read();
-    if (!stat) return failed(buffer);
+    if (!stat) return false;
     const SystemTime now = monotonicSystemTime();
     std::vector<perf::ProcessorIdleTime> processors;
     for (const proc::ProcessorIdle& processor : proc::processorIdleTicks(*stat))
         processors.push_back({processor.number, static_cast<std::int64_t>(processor.ticks * tickLength_)});
-    const auto block = perf::writePerfData(perf::numberedProcessorBlock(now, processors));
-    if (buffer.size() < block.size()) return kMoreData;
-    std::copy(block.begin(), block.end(), buffer.begin());
-    return 0;
+    block_ = perf::writePerfData(perf::numberedProcessorBlock(now, processors));
+    return true;
 }
 
 long LinuxSamplerOs::openDynDataKey(const char*, std::uint32_t, DynKey& key) {

@@ -4,7 +4,9 @@
 // makeSamplerOs() gives it this machine's.
 #include <ctime>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/linux/proc_file.h"
 #include "platform/sampler_os.h"
@@ -26,8 +28,11 @@ public:
     // one coming online later has a slot of its own.
     std::uint32_t numberOfProcessors() override;
     // Instance "N" is the processor of the "cpuN" line; the block is stamped
-    // with the monotonic clock (see the .cpp).
+    // with the monotonic clock (see the .cpp). A call that offers more room
+    // than the one just refused is that sample's retry and gets its block.
     long queryProcessorPerformanceData(std::vector<std::byte>& buffer) override;
+    // One clock tick of /proc/stat.
+    std::int64_t counterResolution() const override { return static_cast<std::int64_t>(tickLength_); }
     long openDynDataKey(const char* subKey, std::uint32_t access, DynKey& key) override;
     void queryCpuUsageStatistic(DynKey key, std::int32_t& value) override;
     void closeKey(DynKey key) override;
@@ -35,11 +40,14 @@ public:
 private:
     std::string path(const char* absolute) const { return root_ + absolute; }
     SystemTime monotonicSystemTime() const;
+    bool buildBlock();
 
     std::string root_;
     KernelFile stat_;
     ClockReader clock_;
     std::uint64_t tickLength_;  // one clock tick of /proc/stat in 100 ns
+    std::vector<std::byte> block_;            // the last sample's performance data
+    std::optional<std::size_t> refusedSize_;  // the room the last call offered, when too small
 };
 
 }  // namespace tidemark

@@ -32,6 +32,9 @@ public:
                                 reinterpret_cast<LPBYTE>(buffer.data()), &size);
     }
 
+    // The idle-time counters advance with the clock interrupt, 64 times a second.
+    std::int64_t counterResolution() const override { return 156'250; }
+
     long openDynDataKey(const char* subKey, std::uint32_t access, DynKey& key) override {
         HKEY opened = nullptr;
         const LONG result = RegOpenKeyExA(HKEY_DYN_DATA, subKey, 0, access, &opened);
