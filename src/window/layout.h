@@ -25,19 +25,22 @@ struct StretchLayout {
 
 constexpr int kPicture2HeightTwips = 1215;  // the bottom strip, docked
 constexpr TwipRect kReadoutBoxTwips{0, 0, 315, 180};  // the graph's read-out box, never narrower
+constexpr int kGraphBorderPixels = 2;  // the sunken border round the graph's picture
 
 // The layout for the window's outer width W and height H in twips.
 StretchLayout relayout(int W, int H, const StretchLayout& current);
 
-// The smallest client area at which the formulas still give every control a
-// size and none overlaps another: the options row of the bottom strip is
-// fixed (Frame3 ends at 7950), and the graph keeps one row of pixels below
-// its frame's top and above the strip. Below the designed height the meter
-// panel is cut off where the strip begins, rather than covered by it.
+// The meter panel's two percentage figures (Label3 and Label4 in Picture1)
+// end this far below the panel frame's top, its border included.
+constexpr int kMeterFiguresBottomTwips = 660 + 360 + 300 + 2 * kTwipsPerPixel;
+
+// The smallest client area at which every control keeps a size, none
+// overlaps another, and the figures stay readable: the options row of the
+// bottom strip is fixed (Frame3 ends at 7950), and the window's height
+// gives way in the graph first and then in the meter panel, whose bars are
+// cut off above the strip (rather than covered by it) until only the two
+// percentage figures are left above them.
 constexpr int kMinClientWidthTwips = 120 + 7830;
-constexpr int kGraphBorderPixels = 2;  // the sunken border round the graph's picture
-constexpr int kMinClientHeightTwips = StretchLayout{}.FrmGraph.T + 540 + 420 +
-                                      (1 + 2 * kGraphBorderPixels) * kTwipsPerPixel + kPicture2HeightTwips -
-                                      kFrameHeightTwips;
+constexpr int kMinClientHeightTwips = StretchLayout{}.FrmVU.T + kMeterFiguresBottomTwips + kPicture2HeightTwips;
 
 }  // namespace tidemark

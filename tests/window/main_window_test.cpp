@@ -77,17 +77,21 @@ TEST_F(MainWindow, LayoutAtTheDesignedSizeAndWider) {
     EXPECT_EQ(window->history().HistoryCount, count + 2) << "restoring lays out and ticks";
 }
 
-// The window shrinks until the graph has one row left; the options row stays
-// whole, and the meter panel is cut off above it rather than covered.
-TEST_F(MainWindow, SmallestWindowKeepsTheGraphAndTheOptionsApart) {
+// The window's height gives way in the graph, then in the meter bars, which
+// are cut off above the options row, not covered; the figures stay whole.
+TEST_F(MainWindow, SmallestWindowKeepsTheFiguresTheGraphAndTheOptionsApart) {
     started();
     window->resize(10, 10);
-    EXPECT_EQ(window->size(), QSize(530, 120));
-    EXPECT_EQ(window->graph().contentsRect().height(), 1);
+    EXPECT_EQ(window->size(), QSize(530, 173));
+    EXPECT_LT(window->graph().contentsRect().height(), 110) << "the scale's crowded labels are reachable";
     const QRect graph = geometryOf("FrmGraph"), meters = geometryOf("FrmVU"), strip = geometryOf("Picture2");
     EXPECT_FALSE(graph.intersects(meters) || graph.intersects(strip) || meters.intersects(strip));
     for (const QRect& part : {graph, meters, strip}) EXPECT_TRUE(window->rect().contains(part));
     EXPECT_TRUE(strip.contains(geometryOf("Frame3").translated(strip.topLeft()))) << "every button reachable";
+    for (const char* figure : {"Label3", "Label4"}) {
+        auto* label = control(figure);
+        EXPECT_TRUE(meters.contains(QRect(label->mapTo(window.get(), QPoint()), label->size()))) << figure;
+    }
     window->resize(534, 352);
     EXPECT_TRUE(within(geometryOf("FrmVU"), designed(StretchLayout{}.FrmVU), 1)) << "the meters whole again";
 }
