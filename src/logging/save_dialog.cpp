@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/qt/durable_file.h"
 #include "platform/qt/entry_owner.h"
 
 namespace tidemark {
@@ -93,17 +94,20 @@ namespace {
 QFileDevice::Permissions permissionsFor(const QString& path) {
     const QFileInfo existing(path);
     if (existing.isFile() && !existing.isSymLink()) return existing.permissions();
-    return QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    return newFilePermissions();
 }
 
-QString writeAll(QFile& file, const QByteArray& bytes) {
+// The bytes, on the disk, and the file closed; the system's reason when not.
+QString writeThrough(QFile& file, const QByteArray& bytes) {
     // A short write sets no error; the next write fails with the reason.
     for (qint64 done = 0; done < bytes.size();) {
         const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
         if (written <= 0) return file.errorString();
         done += written;
     }
-    return file.flush() ? QString() : file.errorString();
+    if (const QString failure = syncToDisk(file); !failure.isEmpty()) return failure;
+    file.close();
+    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
 }
 
 }  // namespace
@@ -117,12 +121,11 @@ QString writeBitmap(const QImage& picture, const QString& path) {
     buffer.open(QIODevice::WriteOnly);
     QImageWriter encoder(&buffer, "bmp");
     if (!encoder.write(picture.convertToFormat(QImage::Format_RGB888))) return encoder.errorString();
-    const QFileInfo final(path);
-    QTemporaryFile file(final.absolutePath() + "/." + final.fileName() + ".XXXXXX");
+    const QFileInfo destination(path);
+    QTemporaryFile file(destination.absolutePath() + "/." + destination.fileName() + ".XXXXXX");
     if (!file.open()) return file.errorString();
-    if (const QString failure = writeAll(file, bitmap); !failure.isEmpty()) return failure;
     file.setPermissions(permissionsFor(path));
-    file.close();
+    if (const QString failure = writeThrough(file, bitmap); !failure.isEmpty()) return failure;
     std::error_code error;
     std::filesystem::rename(std::filesystem::path(file.fileName().toStdU16String()),
                             std::filesystem::path(path.toStdU16String()), error);

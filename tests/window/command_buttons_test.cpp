@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "support/file_system_limits.h"
@@ -58,7 +59,10 @@ TEST_F(Commands, SaveOffersNumberedNamesKeepsTheUsersOwnAndWritesTheGraphsExactC
     dialogs.whileSaveDialogIsOpen = [this] {
         for (int tick = 0; tick < 5; ++tick) window->tmrUpdate_Timer();
     };
+    const mode_t userMask = ::umask(077);  // a user who keeps new files to themselves
     click(0);
+    ::umask(userMask);
+    EXPECT_EQ(QFileInfo(inFolder("later.bmp")).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
     const QImage drawnLast = window->graph().image();
     EXPECT_EQ(QImage(inFolder("later.bmp")).convertToFormat(drawnLast.format()), drawnLast)
         << "the graph as last drawn when the file is written, not when Save was clicked";

@@ -1,0 +1,19 @@
+#include <io.h>
+#include <windows.h>
+
+#include "platform/qt/durable_file.h"
+#include "platform/windows/windows_text.h"
+
+namespace tidemark {
+
+QString syncToDisk(QFileDevice& file) {
+    if (!file.flush()) return file.errorString();
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
+    if (!FlushFileBuffers(handle)) return QString::fromStdString(systemMessage(GetLastError()));
+    return {};
+}
+
+// Files carry no such mask here: a new file may be read and written by its user.
+QFileDevice::Permissions newFilePermissions() { return QFileDevice::ReadOwner | QFileDevice::WriteOwner; }
+
+}  // namespace tidemark
