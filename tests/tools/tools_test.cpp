@@ -2,6 +2,9 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 #include <gtest/gtest.h>
 
 #include "fakes/fake_desktop.h"
@@ -73,7 +76,7 @@ TEST(DesktopShell, HearsWhenXdgOpenFindsNothingToOpenWith) {
     QTemporaryDir bin;
     QFile script(bin.filePath("xdg-open"));
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\necho \"$1\" > \"$0.asked\"\n"
+    script.write("#!/bin/sh\ncut -d' ' -f6 /proc/$$/stat > \"$0.session\"\necho \"$1\" > \"$0.asked\"\n"
                  "[ \"$1\" = https://opens.example/ ] || { echo 'no method available' >&2; exit 3; }\n");
     script.close();
     script.setPermissions(script.permissions() | QFile::ExeOwner);
@@ -86,8 +89,11 @@ TEST(DesktopShell, HearsWhenXdgOpenFindsNothingToOpenWith) {
         bool failed = false;
         EXPECT_TRUE(shell->open(opens ? "https://opens.example/" : "https://fails.example/", [&] { failed = true; }));
         EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(script.fileName() + ".asked"); }, 10000));
-        QTest::qWait(300);  // its end reaches the event loop
-        EXPECT_EQ(failed, !opens);
+        EXPECT_EQ(QTest::qWaitFor([&] { return failed; }, opens ? 1000 : 10000), !opens);
+        QFile session(script.fileName() + ".session");
+        ASSERT_TRUE(session.open(QIODevice::ReadOnly));
+        EXPECT_NE(session.readAll().trimmed().toLong(), static_cast<long>(::getsid(0)))
+            << "in a session of its own: closing our terminal leaves what it opened";
     }
     qputenv("PATH", path);
 }
