@@ -16,7 +16,6 @@ std::string shortDate(const QDateTime& t) {
     return QLocale::system().toString(t.date(), QLocale::ShortFormat).toStdString();
 }
 
-
 QString shown(const std::string& path) { return QDir::toNativeSeparators(QString::fromStdString(path)); }
 
 }  // namespace
@@ -35,8 +34,10 @@ std::string DailyLog::logTime(const QDateTime& t) const {
 }
 
 void DailyLog::prepareFolder() {
-    if (const FolderResult folder = ensureLogFolder(programFolder_, userDataFolder_); folder.ok())
+    if (const FolderResult folder = ensureLogFolder(programFolder_, userDataFolder_); folder.ok()) {
         folder_ = folder.path;
+        folderLinks_ = folder.links;
+    }
 }
 
 QString DailyLog::folder() const { return folder_.isEmpty() ? QDir(programFolder_).filePath("Log") : folder_; }
@@ -54,9 +55,10 @@ LogReport DailyLog::failure(const QString& message) {
 // comes back; when none can be made nothing is written anywhere else.
 bool DailyLog::folderReady(LogReport& report) {
     const FolderResult folder =
-        folder_.isEmpty() ? ensureLogFolder(programFolder_, userDataFolder_) : makeFolder(folder_);
+        folder_.isEmpty() ? ensureLogFolder(programFolder_, userDataFolder_) : makeFolder(folder_, folderLinks_);
     if (folder.ok()) {
         folder_ = folder.path;
+        folderLinks_ = folder.links;
         return true;
     }
     report = failure(QString("The log folder %1 could not be made: %2")

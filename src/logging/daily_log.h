@@ -8,6 +8,7 @@
 
 #include "logging/log_lines.h"
 #include "platform/append_file.h"
+#include "platform/qt/app_folders.h"
 #include "platform/qt/desktop_services.h"
 
 namespace tidemark {
@@ -55,6 +56,7 @@ private:
     QString programFolder_;
     QString userDataFolder_;
     QString folder_;  // empty until a log folder could be made
+    FolderLinks folderLinks_ = FolderLinks::Refused;  // whether a link may stand for it
     QString title_;
     bool on_ = false;
     std::string timeFormat_;  // the locale's short time format, with seconds

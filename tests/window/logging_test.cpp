@@ -142,11 +142,17 @@ protected:
     }
 };
 
-TEST_F(LogFolders, TitleNamesTheFileWhereItReallyIs) {
+// The user's own link for the per-user folder (the logs on another disk) is theirs to make.
+TEST_F(LogFolders, TitleNamesTheFileWhereItReallyIsThroughTheUsersOwnLink) {
+    QTemporaryDir otherDisk;
+    ASSERT_TRUE(QDir().mkpath(userFolder));
+    ASSERT_TRUE(QFile::link(otherDisk.path(), userFolder + "/Log"));
     started();
     control<QToolButton>("chkLogTodisk")->click();
     EXPECT_EQ(window->windowTitle(), "Marlo-TIDEMARK - Logging: " + userFolder + "/Log/TideMark12-05-26.xls");
-    EXPECT_TRUE(QFile::exists(userFolder + "/Log/TideMark12-05-26.xls"));
+    window->tmrUpdate_Timer();
+    EXPECT_TRUE(QFile(otherDisk.filePath("TideMark12-05-26.xls")).size() > 0);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
 TEST_F(LogFolders, NoUsableFolderWritesNothingAndSaysWhy) {

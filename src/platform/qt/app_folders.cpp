@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "platform/qt/current_user.h"
+#include "platform/qt/entry_owner.h"
 
 namespace tidemark {
 
@@ -24,11 +25,12 @@ namespace {
 
 QString systemWords(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-// Logs go only into a real folder of the user's own: a link, or a folder
-// another user owns, could lead every append into a file someone else chose.
-QString whyNotOwnFolder(const QString& path) {
+// Logs go only into a folder of the user's own: a link someone else made, or
+// a folder another user owns, could lead every append into a file they chose.
+QString whyNotOwnFolder(const QString& path, FolderLinks links) {
     const QFileInfo folder(path);
-    if (folder.isSymLink()) return QStringLiteral("it is a symbolic link");
+    if (folder.isSymLink() && !(links == FolderLinks::OwnAccepted && madeByUserOrSystem(path)))
+        return QStringLiteral("it is a symbolic link");
     if (!folder.isDir()) return systemWords(ENOTDIR);
     if (folder.ownerId() != currentUserId()) return QStringLiteral("it belongs to another user");
     return {};
@@ -36,18 +38,18 @@ QString whyNotOwnFolder(const QString& path) {
 
 }  // namespace
 
-FolderResult makeFolder(const QString& path) {
+FolderResult makeFolder(const QString& path, FolderLinks links) {
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(path.toStdString()), error);
-    if (error) return {path, QString::fromStdString(error.message())};
-    return {path, whyNotOwnFolder(path)};
+    if (error) return {path, QString::fromStdString(error.message()), links};
+    return {path, whyNotOwnFolder(path, links), links};
 }
 
 namespace {
 
-FolderResult makeWritableFolder(const QString& path) {
-    const FolderResult made = makeFolder(path);
-    if (made.ok() && !QFileInfo(path).isWritable()) return {path, systemWords(EACCES)};
+FolderResult makeWritableFolder(const QString& path, FolderLinks links) {
+    const FolderResult made = makeFolder(path, links);
+    if (made.ok() && !QFileInfo(path).isWritable()) return {path, systemWords(EACCES), links};
     return made;
 }
 
@@ -87,11 +89,11 @@ bool logsBesideProgram(const ProgramFolderFacts& facts) {
 
 FolderResult ensureLogFolder(const QString& programFolder, const QString& userDataFolder) {
     if (logsBesideProgram(programFolderFacts(programFolder))) {
-        const FolderResult beside = makeWritableFolder(QDir(programFolder).filePath("Log"));
+        const FolderResult beside = makeWritableFolder(QDir(programFolder).filePath("Log"), FolderLinks::Refused);
         if (beside.ok()) return beside;
     }
     if (userDataFolder.isEmpty()) return {QStringLiteral("Log"), QStringLiteral("the user has no home folder")};
-    return makeWritableFolder(QDir(userDataFolder).filePath("Log"));
+    return makeWritableFolder(QDir(userDataFolder).filePath("Log"), FolderLinks::OwnAccepted);
 }
 
 }  // namespace tidemark
