@@ -29,7 +29,7 @@ ensure_packages() {
 apt_update() {
   local output
   for _ in $(seq 120); do
-    output=$("$@" apt-get update -qq 2>&1) && return 0
+    output=$(LC_ALL=C "$@" apt-get update -qq 2>&1) && return 0
     grep -q "Could not get lock" <<<"$output" || break
     sleep 5
   done
@@ -38,9 +38,11 @@ apt_update() {
 }
 
 # Runs a command as the user who asked for the script: under sudo, as the
-# user who called sudo, so that what it builds stays theirs.
+# user who called sudo when the checkout is theirs, so that what it builds
+# stays theirs too.
 as_invoking_user() {
-  if [ "$(id -u)" -eq 0 ] && [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ]; then
+  if [ "$(id -u)" -eq 0 ] && [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ] &&
+     [ "$(stat -c %u .)" = "${SUDO_UID:-}" ]; then
     sudo -u "$SUDO_USER" -- "$@"
   else
     "$@"

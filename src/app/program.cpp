@@ -22,6 +22,8 @@ namespace {
 // The toolkit ends the process with exit() when the display connection
 // breaks; the log still gets its exit stop line then.
 frmMain* shownWindow = nullptr;
+// The window a quit request closes, from the moment it exists.
+frmMain* windowToClose = nullptr;
 
 void endShownWindow() {
     if (shownWindow) shownWindow->finishRun();
@@ -33,16 +35,9 @@ QStringList argumentList(int argc, char** argv) {
     return arguments;
 }
 
-}  // namespace
-
-int runTideMark(int& argc, char** argv, const std::function<void(frmMain&)>& started) {
-    if (const CommandLineRequest request = readCommandLine(argumentList(argc, argv)); !request.start) {
-        std::fputs(qPrintable(request.text), request.exitStatus == 0 ? stdout : stderr);
-        return request.exitStatus;
-    }
-    settleHomeFolder();
+// Connects to the display; gives up with one line when there is none.
+void startToolkit(std::optional<QApplication>& app, int& argc, char** argv) {
     const bool noBufferIntegration = applyPlatformChoice();
-    std::optional<QApplication> app;
     {
         // Switching the Wayland buffer integration off makes the toolkit warn
         // that it could not load one; that is the intent, not news.
@@ -54,6 +49,41 @@ int runTideMark(int& argc, char** argv, const std::function<void(frmMain&)>& sta
     // The window manager matches the window to the menu entry, and takes its icon, by this name.
     QGuiApplication::setDesktopFileName(TIDEMARK_APP_ID);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
+}
+
+// Heard from now on, before anything that can wait: start-up may wait (on a
+// slow folder, in a refused copy's message), and a quit request meanwhile
+// closes the window, where start-up ends. The window's close ends the
+// program's event loop only once that runs, so every loop running now, a
+// message's too, is ended here.
+void hearQuitRequests(QApplication& app) {
+    onQuitRequest(&app, [] {
+        if (windowToClose) windowToClose->close();
+        QCoreApplication::exit(0);
+    });
+}
+
+// The loaded window until it closes.
+int runWindow(frmMain& window, const std::function<void(frmMain&)>& started) {
+    shownWindow = &window;
+    std::atexit(endShownWindow);
+    if (started) started(window);
+    const int status = QApplication::exec();
+    shownWindow = nullptr;
+    return status;
+}
+
+}  // namespace
+
+int runTideMark(int& argc, char** argv, const std::function<void(frmMain&)>& started) {
+    if (const CommandLineRequest request = readCommandLine(argumentList(argc, argv)); !request.start) {
+        std::fputs(qPrintable(request.text), request.exitStatus == 0 ? stdout : stderr);
+        return request.exitStatus;
+    }
+    settleHomeFolder();
+    std::optional<QApplication> app;
+    startToolkit(app, argc, argv);
+    hearQuitRequests(*app);
     auto samplerOs = makeSamplerOs();
     auto machine = makeMachineOs();
     auto shell = makeDesktopShell();
@@ -63,20 +93,9 @@ int runTideMark(int& argc, char** argv, const std::function<void(frmMain&)>& sta
     auto clock = makeSystemClock();
     frmMain window({*samplerOs, *machine, *shell, *dialogs, *settings, *lock, *clock, programFolder(),
                     userDataFolder(), TIDEMARK_WEB_ADDRESS, windowsCanStayOnTop()});
-    // Start-up may wait (on a slow folder, in a refused copy's message): a
-    // quit request meanwhile closes the window, and start-up ends there. The
-    // window's close ends the program's event loop only once that runs, so
-    // every loop running now, a message's too, is ended here.
-    onQuitRequest(&window, [&window] {
-        window.close();
-        QCoreApplication::exit(0);
-    });
-    if (!window.Form_Load()) return 0;
-    shownWindow = &window;
-    std::atexit(endShownWindow);
-    if (started) started(window);
-    const int status = QApplication::exec();
-    shownWindow = nullptr;
+    windowToClose = &window;
+    const int status = window.Form_Load() ? runWindow(window, started) : 0;
+    windowToClose = nullptr;
     return status;
 }
 

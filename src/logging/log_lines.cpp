@@ -96,10 +96,21 @@ std::pair<std::string, std::size_t> quoted(std::string_view format, std::size_t 
     return {text, i};
 }
 
+// Whether the format shows AM or PM (outside its quoted literals), and so
+// counts the hours to 12.
+bool showsDayHalf(std::string_view format) {
+    bool quoted = false;
+    for (const char c : format) {
+        if (c == '\'') quoted = !quoted;
+        if (!quoted && (c == 'a' || c == 'A')) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string formatTime(std::string_view format, int hour, int minute, int second, const DayHalves& halves) {
-    const bool twelveHours = format.find_first_of("aA") != std::string_view::npos;
+    const bool twelveHours = showsDayHalf(format);
     const int clockHour = twelveHours ? (hour % 12 == 0 ? 12 : hour % 12) : hour;
     std::string text;
     for (std::size_t i = 0; i < format.size();) {

@@ -32,7 +32,7 @@ LaunchResult startFirstFound(Shell& shell, const ToolChain& tools);
 // What the buttons start on one platform.
 struct LaunchLists {
     ToolChain services;
-    ToolChain systemInfo;              // where the system records none, the About box looks for these too
+    ToolChain systemInfo;              // on Linux, which records no such program, the About box looks for these too
     bool desktopOpensFolders = false;  // "Open" asks the desktop's handler first
     QStringList folderOpeners;         // then these, given the folder, in turn
 };

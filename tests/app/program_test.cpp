@@ -13,6 +13,7 @@
 #include <functional>
 #include <pwd.h>
 #include <sched.h>
+#include <sys/wait.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -182,6 +183,21 @@ TEST(Program, OptionsAnswerWithoutADisplayAndUnknownOnesAreUsageErrors) {
     }
 }
 
+// Mounts `freshHome` over the user database's home in the copy's own mount
+// namespace, so for it alone. Nothing where that cannot be done (not root,
+// or root in a container without the right to make a namespace).
+std::function<void()> freshHomeMounter(const QByteArray& databaseHome, const QByteArray& freshHome) {
+    const pid_t probe = ::fork();
+    if (probe == 0) ::_exit(::unshare(CLONE_NEWNS) == 0 ? 0 : 1);
+    int status = 0;
+    if (databaseHome.isEmpty() || probe < 0 || ::waitpid(probe, &status, 0) != probe || status != 0) return {};
+    return [databaseHome, freshHome] {
+        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount(freshHome.constData(), databaseHome.constData(), nullptr, MS_BIND, nullptr) != 0)
+            ::_exit(125);
+    };
+}
+
 // An installed copy, or one in a folder another user owns, logs into the
 // user's data folder and leaves its own folder alone. Started without HOME,
 // it finds that folder in the home the user database names, never under the
@@ -218,19 +234,14 @@ TEST(Program, LogsBesideItselfOnlyInACopyItsUserOwns) {
         QProcessEnvironment environment = withHome(home.path());
         environment.insert("XDG_DATA_HOME", data.path());
         QString perUser = data.filePath("MarloFenwick/TideMark/Log");
-        const passwd* user = ::getpwuid(::geteuid());
-        const QByteArray databaseHome = user ? user->pw_dir : "", freshHome = QFile::encodeName(data.path());
         std::function<void()> mountFreshHome;
         if (row.withoutHome) {
-            if (::geteuid() != 0 || databaseHome.isEmpty()) GTEST_SKIP() << "only root can mount a home";
+            const passwd* user = ::getpwuid(::geteuid());
+            mountFreshHome = freshHomeMounter(user ? user->pw_dir : "", QFile::encodeName(data.path()));
+            if (!mountFreshHome) GTEST_SKIP() << "only root allowed to make a mount namespace can mount a home";
             environment.remove("HOME");
             environment.remove("XDG_DATA_HOME");
             perUser = data.filePath(".local/share/MarloFenwick/TideMark/Log");
-            mountFreshHome = [&] {  // in the copy's own mount namespace, so for it alone
-                if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-                    ::mount(freshHome.constData(), databaseHome.constData(), nullptr, MS_BIND, nullptr) != 0)
-                    ::_exit(125);
-            };
         }
         const QString beside = folder + "/Log";
         EXPECT_FALSE(logOfACopyEndedBy(SIGTERM, folder + "/tidemark", row.beside ? beside : perUser, environment, {},

@@ -39,7 +39,7 @@ TEST(LogTimes, FormattedWithoutTheToolkitAsItWould) {
         {"hh:mm:ss ap", 12, {}, "12:05:07 pm"},
         {"AP h:mm:ss", 15, korean, "\xEC\x98\xA4\xED\x9B\x84 3:05:07"},
         {"HH 'h' mm:ss", 21, {}, "21 h 05:07"},
-        {"'um' H:mm:ss 'Uhr'", 21, {}, "um 21:05:07 Uhr"},
+        {"'um' h:mm:ss 'Uhr am Abend'", 21, {}, "um 21:05:07 Uhr am Abend"},
         {"H:mm:ss 'o''clock'", 21, {}, "21:05:07 o'clock"},
     };
     for (const auto& [format, hour, halves, expected] : rows) {

@@ -30,8 +30,12 @@ std::string procStat(const std::vector<std::pair<int, std::uint64_t>>& idleTicks
 struct FakeClocks {
     timespec realtime{1'700'000'000, 0};
     timespec monotonic{100, 0};
+    int reads = 0;  // one per block the backend builds
     ClockReader reader() {
-        return [this](clockid_t clock) { return clock == CLOCK_MONOTONIC ? monotonic : realtime; };
+        return [this](clockid_t clock) {
+            ++reads;
+            return clock == CLOCK_MONOTONIC ? monotonic : realtime;
+        };
     }
 };
 
@@ -75,6 +79,7 @@ TEST(LinuxSampler, EveryProcessorOfABlockLargerThanTheFirstBufferGetsItsLoad) {
     CPULoad load(os);
     load.CollectCPUData();
     ASSERT_GT(load.bufferSize(), 4096) << "the first sample was refused";
+    EXPECT_EQ(clocks.reads, 1) << "its retries copied the block built once, not /proc/stat read again";
     root.write("/proc/stat", procStat(idleAfter));
     const std::uint64_t hundredTicks = 100'000'000'000 / kTicksPerSecond;  // in nanoseconds
     clocks.monotonic.tv_sec += static_cast<time_t>(hundredTicks / 1'000'000'000);

@@ -2,7 +2,6 @@
 // ends before the window runs.
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QSysInfo>
 #include <QTemporaryDir>

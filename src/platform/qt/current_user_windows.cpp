@@ -16,7 +16,8 @@ QString userHomeFolder() { return QDir::homePath(); }
 
 void settleHomeFolder() {}
 
-// Both of these lie in the user's profile here, whatever started the program.
+// The runtime and the temporary folder both lie in the user's profile here,
+// whatever started the program.
 QString userLockFolder() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return folder.isEmpty() ? QDir::tempPath() : folder;

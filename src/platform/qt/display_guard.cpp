@@ -28,7 +28,7 @@ bool loaderHeardForUs = false;
 QString pluginLoadFailure;
 
 void hearLibraryLoader(QLoggingCategory* category) {
-    usersFilter(category);
+    if (usersFilter) usersFilter(category);  // none yet while the first filter is put in
     if (qstrcmp(category->categoryName(), libraryLoader) != 0 || category->isDebugEnabled()) return;
     category->setEnabled(QtDebugMsg, true);
     loaderHeardForUs = true;

@@ -117,11 +117,14 @@ AppendResult appendToFile(const std::string& path, std::string_view bytes, LineS
     const std::optional<std::wstring> name = wideFromUtf8(path);
     if (!name) return failure(ERROR_NO_UNICODE_TRANSLATION);
     // Append-only access: each write lands at the end, whoever else appends;
-    // read access only to look at the last byte. A link is opened as itself,
-    // never followed, and then refused.
-    const DWORD access = FILE_APPEND_DATA | FILE_READ_ATTRIBUTES | (start == LineStart::OnANewLine ? FILE_READ_DATA : 0);
-    const HANDLE file = CreateFileW(name->c_str(), access, kShared, nullptr, OPEN_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    // read access only to look at the last byte, and only where granted. A
+    // link is opened as itself, never followed, and then refused.
+    const auto open = [&name](DWORD access) {
+        return CreateFileW(name->c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES | access, kShared, nullptr,
+                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    };
+    HANDLE file = start == LineStart::OnANewLine ? open(FILE_READ_DATA) : INVALID_HANDLE_VALUE;
+    if (file == INVALID_HANDLE_VALUE) file = open(0);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         // A folder cannot be opened as a file at all: say so, not "access denied".
