@@ -19,14 +19,13 @@
 namespace tidemark {
 namespace {
 
-// The toolkit ends the process with exit() when the display connection
-// breaks; the log still gets its exit stop line then.
-frmMain* shownWindow = nullptr;
-// The window a quit request closes, from the moment it exists.
-frmMain* windowToClose = nullptr;
+// The window while it exists: a quit request closes it, and when the toolkit
+// ends the process with exit() (the display connection broke) the log still
+// gets its exit stop line.
+frmMain* openWindow = nullptr;
 
-void endShownWindow() {
-    if (shownWindow) shownWindow->finishRun();
+void endOpenWindow() {
+    if (openWindow) openWindow->finishRun();
 }
 
 QStringList argumentList(int argc, char** argv) {
@@ -58,19 +57,9 @@ void startToolkit(std::optional<QApplication>& app, int& argc, char** argv) {
 // message's too, is ended here.
 void hearQuitRequests(QApplication& app) {
     onQuitRequest(&app, [] {
-        if (windowToClose) windowToClose->close();
+        if (openWindow) openWindow->close();
         QCoreApplication::exit(0);
     });
-}
-
-// The loaded window until it closes.
-int runWindow(frmMain& window, const std::function<void(frmMain&)>& started) {
-    shownWindow = &window;
-    std::atexit(endShownWindow);
-    if (started) started(window);
-    const int status = QApplication::exec();
-    shownWindow = nullptr;
-    return status;
 }
 
 }  // namespace
@@ -93,9 +82,14 @@ int runTideMark(int& argc, char** argv, const std::function<void(frmMain&)>& sta
     auto clock = makeSystemClock();
     frmMain window({*samplerOs, *machine, *shell, *dialogs, *settings, *lock, *clock, programFolder(),
                     userDataFolder(), TIDEMARK_WEB_ADDRESS, windowsCanStayOnTop()});
-    windowToClose = &window;
-    const int status = window.Form_Load() ? runWindow(window, started) : 0;
-    windowToClose = nullptr;
+    openWindow = &window;
+    std::atexit(endOpenWindow);
+    int status = 0;
+    if (window.Form_Load()) {
+        if (started) started(window);
+        status = QApplication::exec();
+    }
+    openWindow = nullptr;
     return status;
 }
 

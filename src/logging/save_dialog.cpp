@@ -9,19 +9,12 @@
 #include <system_error>
 
 #include "platform/qt/durable_file.h"
-#include "platform/qt/entry_owner.h"
+#include "platform/qt/current_user.h"
 
 namespace tidemark {
 namespace {
 
 QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
-
-// Unlike FileExists, a hidden file counts too: nothing the user saved is
-// replaced without asking.
-bool somethingExistsAt(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
 
 bool refuse(Dialogs& dialogs, QWidget* owner, const QString& message) {
     dialogs.exclamation(owner, "TideMark save", message);
@@ -41,21 +34,20 @@ bool mayWriteAt(Dialogs& dialogs, QWidget* owner, SaveDialogResult& state) {
     const QString path = QString::fromStdString(state.SaveFileName);
     const QFileInfo entry(path);
     state.SaveWritePath = state.SaveFileName;
+    if (entry.isSymLink() && !madeByUserOrSystem(path))
+        return refuse(dialogs, owner, QString("%1 is a link another user made; the picture is not saved through it. "
+                                              "Choose another name.").arg(shown(path)));
+    if (entry.isDir()) return refuse(dialogs, owner, QString("%1 is a folder. Choose a file name.").arg(shown(path)));
     if (entry.isSymLink()) {
-        if (!madeByUserOrSystem(path))
-            return refuse(dialogs, owner, QString("%1 is a link another user made; the picture is not saved through it. "
-                                                  "Choose another name.").arg(shown(path)));
         const QString target = entry.symLinkTarget();
-        if (entry.isDir()) return refuse(dialogs, owner, QString("%1 leads to the folder %2. Choose a file name.")
-                                                              .arg(shown(path), shown(target)));
         if (!agreesToOverwrite(dialogs, owner, QString("%1 is a link to %2.\n\n").arg(shown(path), shown(target))))
             return false;
         state.SaveWritePath = target.toStdString();
         return true;
     }
-    if (entry.isDir())
-        return refuse(dialogs, owner, QString("%1 is a folder. Choose a file name.").arg(shown(path)));
-    return !somethingExistsAt(path) || agreesToOverwrite(dialogs, owner);
+    // Unlike FileExists, a hidden file counts too: nothing the user saved is
+    // replaced without asking.
+    return !entry.exists() || agreesToOverwrite(dialogs, owner);
 }
 
 }  // namespace

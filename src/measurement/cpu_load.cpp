@@ -30,7 +30,7 @@ std::int64_t wrappingDifference(std::int64_t later, std::int64_t earlier) {
 // Closer samples than a step of the counters measure the steps, not the load.
 bool tooCloseToMeasure(const CPULoad& load) {
     const auto advance = load.TimeBaseAdvance();
-    return advance && (*advance <= 0 || *advance < load.CounterResolution());
+    return advance && *advance < std::max<std::int64_t>(load.CounterResolution(), 1);
 }
 
 std::optional<double> meanLoad(CPULoad& load, std::int32_t count) {

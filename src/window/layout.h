@@ -25,7 +25,6 @@ struct StretchLayout {
 
 constexpr int kPicture2HeightTwips = 1215;  // the bottom strip, docked
 constexpr TwipRect kReadoutBoxTwips{0, 0, 315, 180};  // the graph's read-out box, never narrower
-constexpr int kGraphBorderPixels = 2;  // the sunken border round the graph's picture
 
 // The layout for the window's outer width W and height H in twips.
 StretchLayout relayout(int W, int H, const StretchLayout& current);

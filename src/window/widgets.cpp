@@ -47,7 +47,7 @@ void FittingLabel::paintEvent(QPaintEvent* event) {
 
 GraphView::GraphView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(kGraphBorderPixels);
+    setLineWidth(2);
     setCursor(Qt::CrossCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -76,9 +76,10 @@ QRegion GraphView::uncovered() const {
 // A scroll moves the pixels of a child shown over the picture (the read-out
 // box) along with the picture, and they would stay there once it hides.
 bool GraphView::childShownOver(const QRect& area) const {
-    const auto children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    return std::any_of(children.begin(), children.end(),
-                       [&](const QWidget* child) { return child->isVisible() && child->geometry().intersects(area); });
+    return std::any_of(children().cbegin(), children().cend(), [&](const QObject* object) {
+        const auto* child = qobject_cast<const QWidget*>(object);
+        return child && child->isVisible() && child->geometry().intersects(area);
+    });
 }
 
 void GraphView::showHistory(const SampleHistory& history, const GraphSettings& settings, bool scrolled) {

@@ -10,7 +10,6 @@
 #include <system_error>
 
 #include "platform/qt/current_user.h"
-#include "platform/qt/entry_owner.h"
 
 namespace tidemark {
 

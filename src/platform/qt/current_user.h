@@ -7,6 +7,12 @@ namespace tidemark {
 // The user the program runs as, to compare with a folder's owner.
 unsigned currentUserId();
 
+// Whether the entry at `path` itself (a symbolic link is not followed)
+// belongs to that user or to the system's administrator: an entry another
+// user made is never trusted to say where to write. False when there is no
+// such entry.
+bool madeByUserOrSystem(const QString& path);
+
 // The user's home folder: HOME when it names an existing folder by an
 // absolute path, else the home the system's user database gives; never the
 // root folder. Empty when the user has none.

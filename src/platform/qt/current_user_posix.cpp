@@ -1,7 +1,9 @@
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QFile>
 #include <QFileInfo>
 #include <QtGlobal>
 
@@ -27,6 +29,12 @@ QByteArray databaseHome() {
 
 // The effective user: root running a user's build is not that user.
 unsigned currentUserId() { return ::geteuid(); }
+
+bool madeByUserOrSystem(const QString& path) {
+    struct stat entry {};
+    if (::lstat(QFile::encodeName(path).constData(), &entry) != 0) return false;
+    return entry.st_uid == currentUserId() || entry.st_uid == 0;
+}
 
 QString userHomeFolder() {
     for (const QByteArray& home : {qgetenv("HOME"), databaseHome()})

@@ -11,6 +11,10 @@ namespace tidemark {
 // decision to writability and the install folder.
 unsigned currentUserId() { return QFileInfo(QDir::homePath()).ownerId(); }
 
+// Windows keeps links and their owners where only administrators make them
+// by default; every entry that exists counts as trusted here.
+bool madeByUserOrSystem(const QString& path) { return QFileInfo(path).exists() || QFileInfo(path).isSymLink(); }
+
 // The system always gives a user a profile folder.
 QString userHomeFolder() { return QDir::homePath(); }
 

@@ -3,7 +3,7 @@
 #include <QLockFile>
 #include <cstdio>
 
-#include "platform/qt/current_user.h"
+#include "platform/qt/app_folders.h"
 #include "platform/qt/desktop_services.h"
 
 namespace tidemark {
@@ -15,8 +15,7 @@ bool privateFolderReady(const QString& folder) {
     if (folder.isEmpty()) return false;
     QDir().mkpath(QFileInfo(folder).path());
     QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QFileInfo made(folder);
-    return made.isDir() && !made.isSymLink() && made.ownerId() == currentUserId();
+    return makeFolder(folder).ok();  // no link, and the user's own
 }
 
 class FileInstanceLock final : public InstanceLock {
