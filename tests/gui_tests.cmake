@@ -1,4 +1,3 @@
-find_package(Qt6 REQUIRED COMPONENTS Test)
 
 tidemark_add_tests(window_tests
   SOURCES window/qt_test_main.cpp window/main_window_test.cpp window/instance_lock_test.cpp window/logging_test.cpp window/command_buttons_test.cpp window/options_test.cpp window/dialog_owner_test.cpp window/high_dpi_test.cpp tools/tools_test.cpp
