@@ -40,7 +40,8 @@ void drawLine(PixelCanvas& canvas, int x0, int y0, int x1, int y1, Rgb color, co
 }
 
 // Segment i joins sample i - 1 to sample i: the processor's first, then the
-// memory's, which covers it where they meet.
+// memory's, which covers it where they meet. A processor sample without a
+// figure (negative) has no segment to or from it.
 void drawSegment(PixelCanvas& canvas, const SampleHistory& history, const GraphSettings& settings, const Drawing& d,
                  int i) {
     const auto& cpu = history.CpuHistory;
@@ -48,8 +49,9 @@ void drawSegment(PixelCanvas& canvas, const SampleHistory& history, const GraphS
     const int newer = d(d.W - static_cast<float>(i - 1));
     const int older = d(d.W - static_cast<float>(i));
     // The processor segment ends one pixel higher at its older end.
-    drawLine(canvas, newer, d(heightOf(cpu[i - 1], d.H)), older, d(heightOf(cpu[i], d.H) - 1.0f),
-             settings.CpuCurveColor, d);
+    if (cpu[i - 1] >= 0 && cpu[i] >= 0)
+        drawLine(canvas, newer, d(heightOf(cpu[i - 1], d.H)), older, d(heightOf(cpu[i], d.H) - 1.0f),
+                 settings.CpuCurveColor, d);
     drawLine(canvas, newer, d(heightOf(mem[i - 1], d.H)), older, d(heightOf(mem[i], d.H)), settings.MemCurveColor, d);
 }
 

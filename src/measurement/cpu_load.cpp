@@ -108,7 +108,7 @@ void CPULoad::collectNt() {
     try {
         if (!perf::hasPerfSignature(data)) raiseUnreadable();
         const auto object = perf::findObject(data, perf::kProcessorObjectIndex);
-        if (!object) raise(8004, ".CollectData", "Unable to locate the 'Processor' performance object");
+        if (!object) raise(kNoProcessorObject, ".CollectData", "Unable to locate the 'Processor' performance object");
         if (CPUCount < 1) GetCPUCount();
         const auto counterOffset = perf::findCounterOffset(data, *object, perf::kProcessorTimeCounterIndex);
         if (!counterOffset)

@@ -34,6 +34,9 @@ private:
 };
 
 inline constexpr std::int32_t kObjectErrorBase = static_cast<std::int32_t>(0x80040000u);
+// The performance data holds no processor object (counters switched off, or
+// a system that does not keep them).
+inline constexpr std::int32_t kNoProcessorObject = 8004;
 
 // The load in percent of one processor between two samples: 100 minus the
 // idle share of the elapsed time, not rounded. 0 when no time has passed (or

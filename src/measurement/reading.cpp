@@ -35,7 +35,7 @@ Reading readingOf(std::int16_t cpu, const MemoryStatus& memory, std::int32_t clo
     const std::int32_t totalKB = bytesToKilobytes(memory.totalPhys);
     const std::int32_t freeKB = bytesToKilobytes(memory.availPhys);
     reading.memPercent = memoryInUsePercent(freeKB, totalKB);
-    reading.cpuText = withUnit(cpu, " %");
+    reading.cpuText = cpu == kNoFigure ? "n/a" : withUnit(cpu, " %");
     reading.memText = withUnit(reading.memPercent, " %");
     reading.totalText = withUnit(totalKB / 1024 + 1, " Mb");
     reading.freeText = withUnit(freeKB / 1024 + 1, " Mb");

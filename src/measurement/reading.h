@@ -9,10 +9,13 @@
 
 namespace tidemark {
 
+// No processor figure could be had: shown as n/a, drawn and logged as nothing.
+inline constexpr std::int16_t kNoFigure = -1;
+
 struct Reading {
-    std::int16_t cpu = 0;         // the processor figure in percent
+    std::int16_t cpu = 0;         // the processor figure in percent, or kNoFigure
     std::int16_t memPercent = 0;  // physical memory in use, rounded down
-    std::string cpuText;          // "23 %"
+    std::string cpuText;          // "23 %", or "n/a"
     std::string memText;          // "61 %"
     std::string totalText;        // "1025 Mb": one more than the whole megabytes
     std::string freeText;         // "257 Mb"

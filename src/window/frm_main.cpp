@@ -29,6 +29,17 @@ void resumeNext(Step&& step) {
 
 QColor toColor(Rgb rgb) { return QColor::fromRgb(rgb); }
 
+// The user's words for a sampler that cannot give a single figure.
+QString noProcessorLoadText(const CPULoadError& error) {
+    const QString why = error.number() == kObjectErrorBase + kNoProcessorObject
+                            ? QStringLiteral("the system's performance data holds no processor figures; Windows "
+                                             "performance counters may be switched off")
+                            : QString::fromStdString(error.description());
+    return QStringLiteral("The processor load cannot be read on this computer: %1.\n\nThe processor figure shows "
+                          "n/a and is left out of the graph and the log; the memory figures go on.")
+        .arg(why);
+}
+
 }  // namespace
 
 frmMain::frmMain(WindowServices services, QWidget* parent)
@@ -56,7 +67,7 @@ bool frmMain::Form_Load() {
     mGraphSettings = GraphSettings{};  // the start-up colours and a division of 10
     setHistoryCapacity();
     resumeNext([&] { mSampler = std::make_unique<CPULoad>(mServices.samplerOs); });
-    resumeNext([&] { mCPUCount = mSampler ? mSampler->GetCPUCount() : 0; });
+    mCPUCount = countProcessors();
     mMeterPanel->setColors(toColor(mGraphSettings.CpuCurveColor), toColor(mGraphSettings.MemCurveColor),
                         toColor(mGraphSettings.LevelOffColor));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -68,7 +79,7 @@ bool frmMain::Form_Load() {
     resumeNext([&] {
         if (mSampler) mSampler->CollectCPUData();
     });
-    resumeNext([&] { mCPUCount = mSampler ? mSampler->GetCPUCount() : 0; });
+    mCPUCount = countProcessors();
     mUpdateTimer->start();
     mScaleDivisionList->setCurrentText(QString::fromStdString(decimalText(mGraphSettings.ScaleDivision)));
     DrawLabels();
@@ -173,16 +184,48 @@ void frmMain::tmrUpdate_Timer() {
     if (mLog.isOn()) LogItToDisk();
 }
 
+// The sampler's processor count; 0 when it cannot tell, and why is kept.
+std::int32_t frmMain::countProcessors() {
+    if (!mSampler) return 0;
+    try {
+        return mSampler->GetCPUCount();
+    } catch (const CPULoadError& error) {
+        mSamplerFailure = noProcessorLoadText(error);
+        return 0;
+    }
+}
+
 // The figure of the processors with two samples (ProcessorFigure); when the
 // sampler fails or has no figure for this tick, the previous figure stands.
+// A sampler that fails before it ever gave one has none: kNoFigure.
 std::int16_t frmMain::sampleProcessorFigure() {
-    if (!mSampler || mCPUCount < 1) return mLastCpu = 0;
+    if (!mSampler || mCPUCount < 1) return noProcessorFigure();
     try {
         mSampler->CollectCPUData();
-        if (const auto figure = mProcessorFigure.next(*mSampler, mCPUCount)) mLastCpu = *figure;
-    } catch (const CPULoadError&) {
+        if (const auto figure = mProcessorFigure.next(*mSampler, mCPUCount)) {
+            mHadProcessorFigure = true;
+            mLastCpu = *figure;
+        }
+    } catch (const CPULoadError& error) {
+        if (!mHadProcessorFigure) {
+            mSamplerFailure = noProcessorLoadText(error);
+            return noProcessorFigure();
+        }
     }
     return mLastCpu;
+}
+
+// A made-up 0 would be believed: the labels say n/a instead, the meter and
+// the graph leave the processor out and the log leaves its field empty. The
+// user hears why once a run, after the tick, so the ticks go on meanwhile.
+std::int16_t frmMain::noProcessorFigure() {
+    if (!mToldNoProcessorFigure) {
+        mToldNoProcessorFigure = true;
+        const QString text = mSamplerFailure.isEmpty() ? QStringLiteral("The processor load cannot be read.")
+                                                        : mSamplerFailure;
+        QTimer::singleShot(0, this, [this, text] { mServices.dialogs.exclamation(this, "TIDEMARK", text); });
+    }
+    return mLastCpu = kNoFigure;
 }
 
 void frmMain::GetMemoryInfo() { mMemStatus = mServices.machine.globalMemoryStatus(); }

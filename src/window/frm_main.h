@@ -91,7 +91,9 @@ private:
     void fillLists();
     void showClockLine();
     void countStart();
+    std::int32_t countProcessors();
     std::int16_t sampleProcessorFigure();
+    std::int16_t noProcessorFigure();
     void setLabelTexts(const Reading& reading);
     void DrawGraph(const Reading& reading);
     double graphInnerWidth() const;
@@ -123,6 +125,9 @@ private:
     MemoryStatus mMemStatus;
     std::int16_t mLastCpu = 0;
     ProcessorFigure mProcessorFigure;  // forms mLastCpu from mSampler's readings
+    bool mHadProcessorFigure = false;  // a sampler of this run has given a figure
+    bool mToldNoProcessorFigure = false;
+    QString mSamplerFailure;  // in the user's words, when the sampler failed
     Reading mReading;  // the last tick's, which the labels, graph, meters and log show
     StretchLayout mLayout;
     SaveState mSave;

@@ -30,8 +30,10 @@ void frmMain::chkLogTodisk_Click() {
     if (!report.failed()) mNoFocus->setFocus();
 }
 
+// Without a processor figure its field stays empty: a spreadsheet skips an
+// empty cell in sums and charts, where "n/a" or 0 would count.
 void frmMain::LogItToDisk() {
-    const LogReport report = mLog.record(mReading.cpuText, mReading.memText);
+    const LogReport report = mLog.record(mReading.cpu == kNoFigure ? "" : mReading.cpuText, mReading.memText);
     if (report.failed()) showLogState(report);
 }
 
