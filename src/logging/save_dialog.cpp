@@ -4,9 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QTemporaryFile>
-#include <filesystem>
-#include <system_error>
+#include <QRandomGenerator>
 
 #include "platform/qt/durable_file.h"
 #include "platform/qt/current_user.h"
@@ -102,6 +100,24 @@ QString writeThrough(QFile& file, const QByteArray& bytes) {
     return file.error() == QFileDevice::NoError ? QString() : file.errorString();
 }
 
+// A file of its own beside the destination, named after it, made new: it
+// never opens one that exists. Not the toolkit's temporary file: on Windows
+// renaming that one after closing it fails with a sharing violation.
+QString openNewBeside(QFile& file, const QFileInfo& destination) {
+    for (int attempt = 1;; ++attempt) {
+        const QString suffix = QString::number(QRandomGenerator::global()->generate(), 36);
+        file.setFileName(destination.absolutePath() + "/." + destination.fileName() + "." + suffix);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return {};
+        if (!file.exists() || attempt == 16) return file.errorString();
+    }
+}
+
+QString placeOver(QFile& file, const QByteArray& bitmap, const QString& path) {
+    file.setPermissions(permissionsFor(path));
+    if (const QString failure = writeThrough(file, bitmap); !failure.isEmpty()) return failure;
+    return replaceEntry(file.fileName(), path);
+}
+
 }  // namespace
 
 // The bitmap is encoded first, so a failure names the file system's reason.
@@ -114,16 +130,11 @@ QString writeBitmap(const QImage& picture, const QString& path) {
     QImageWriter encoder(&buffer, "bmp");
     if (!encoder.write(picture.convertToFormat(QImage::Format_RGB888))) return encoder.errorString();
     const QFileInfo destination(path);
-    QTemporaryFile file(destination.absolutePath() + "/." + destination.fileName() + ".XXXXXX");
-    if (!file.open()) return file.errorString();
-    file.setPermissions(permissionsFor(path));
-    if (const QString failure = writeThrough(file, bitmap); !failure.isEmpty()) return failure;
-    std::error_code error;
-    std::filesystem::rename(std::filesystem::path(file.fileName().toStdU16String()),
-                            std::filesystem::path(path.toStdU16String()), error);
-    if (error) return QString::fromStdString(error.message());
-    file.setAutoRemove(false);
-    return {};
+    QFile file;
+    if (const QString failure = openNewBeside(file, destination); !failure.isEmpty()) return failure;
+    const QString failure = placeOver(file, bitmap, path);
+    if (!failure.isEmpty()) file.remove();
+    return failure;
 }
 
 }  // namespace tidemark

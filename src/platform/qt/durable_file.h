@@ -10,6 +10,10 @@ namespace tidemark {
 // reason when it refuses; empty otherwise.
 QString syncToDisk(QFileDevice& file);
 
+// Renames `from` over `to`, replacing the entry itself (never following a
+// link there). The system's reason when it refuses; empty otherwise.
+QString replaceEntry(const QString& from, const QString& to);
+
 // The permissions a new file gets here: read and write for everyone, less
 // what the user's file-creation mask takes away.
 QFileDevice::Permissions newFilePermissions();

@@ -2,7 +2,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+
+#include <QFile>
 
 #include "platform/qt/durable_file.h"
 
@@ -12,6 +15,11 @@ QString syncToDisk(QFileDevice& file) {
     if (!file.flush()) return file.errorString();
     if (::fsync(file.handle()) != 0) return QString::fromLocal8Bit(std::strerror(errno));
     return {};
+}
+
+QString replaceEntry(const QString& from, const QString& to) {
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0) return {};
+    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
 // The mask can only be read by setting it; the program has one thread.
