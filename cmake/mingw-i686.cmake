@@ -1,5 +1,5 @@
-# Cross-builds for 32-bit Windows with Debian's mingw-w64 (posix threads).
-# No emulator: this host's Wine runs 64-bit programs only, so the 32-bit
-# build is compiled and linked but not run.
+# Cross-builds for 32-bit Windows with Debian's mingw-w64 (posix threads) and
+# runs what it built under Debian's 32-bit Wine (package wine32:i386).
 set(TIDEMARK_MINGW_TRIPLET i686-w64-mingw32)
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -3,6 +3,14 @@
 # rather than carrying copies of its own), Qt's DLLs and its platform
 # plugins. Every program of the build is written to the build folder, so one
 # copy serves the monitor and the tests alike.
+# A second copy of the runtime linked into a program (a build folder made
+# when the runtime was linked in keeps those flags in its cache) aborts the
+# 32-bit program at its first error: each copy knows only its own handlers.
+if(CMAKE_EXE_LINKER_FLAGS MATCHES "-static")
+  message(FATAL_ERROR "CMAKE_EXE_LINKER_FLAGS links the compiler's runtime in (${CMAKE_EXE_LINKER_FLAGS}), "
+                      "but Qt's DLLs bring it as DLLs. Remove this build folder and configure it again.")
+endif()
+
 foreach(dll libstdc++-6.dll libwinpthread-1.dll libgcc_s_seh-1.dll libgcc_s_dw2-1.dll)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
                   OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)

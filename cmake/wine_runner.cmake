@@ -25,10 +25,12 @@ if(user_id STREQUAL "0")
 endif()
 
 # Wine keeps its server's socket under TMPDIR: the tests' own TMPDIR would
-# give one Windows two servers, and may not be nobody's to write.
+# give one Windows two servers, and may not be nobody's to write. Its font
+# cache goes into the build folder's Windows too, for the same reason.
 file(WRITE ${CMAKE_BINARY_DIR}/wine-run "#!/bin/sh
 # Runs a command of Wine's in this build folder's own Windows (made by CMake).
 export WINEPREFIX='${wine_folder}/prefix' WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
+export XDG_CACHE_HOME='${wine_folder}/cache'
 unset TMPDIR
 exec ${wine_user} \"$@\"
 ")

@@ -4,8 +4,14 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
                 libbenchmark-dev fonts-liberation fonts-dejavu-core)
-# The Windows builds: mingw-w64 with posix threads, GoogleTest's sources, Wine.
-WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wine64)
+# The Windows builds: mingw-w64 with posix threads, GoogleTest's sources, Wine,
+# icotool for the program's icon.
+WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wine64
+                  fonts-liberation fonts-dejavu-core icoutils)
+# 32-bit Windows programs run under Debian's 32-bit Wine, an i386 package.
+WINDOWS_32_PACKAGES=(wine32:i386)
+# The Windows installer's maker.
+WINDOWS_PACKAGE_TOOLS=(nsis)
 
 # Installs the named Debian packages that are not installed yet.
 ensure_packages() {
@@ -58,6 +64,28 @@ start_monitor() {
   sleep 1
 }
 
+# Lets dpkg install packages of 32-bit PCs beside this machine's own.
+ensure_i386_architecture() {
+  dpkg --print-foreign-architectures | grep -qx i386 && return 0
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo dpkg --add-architecture i386
+  apt_update $sudo
+}
+
+# Makes the Windows of a build's wine-run and gives it the window's fonts:
+# Wine has neither Arial nor Verdana, and its own fallback is a serif that
+# clips every label. Liberation Sans has Arial's metrics; DejaVu Sans stands
+# in for Verdana as it does on the Linux desktop.
+prepare_wine_prefix() {  # prepare_wine_prefix WINE_RUN WINE_LOADER
+  local run=$1 loader=$2 key='HKCU\Software\Wine\Fonts\Replacements'
+  "$run" "$loader" wineboot --init
+  "$run" "$loader" reg add "$key" /v Arial /t REG_SZ /d "Liberation Sans" /f
+  "$run" "$loader" reg add "$key" /v Verdana /t REG_SZ /d "DejaVu Sans" /f
+  # Wine's server stays a few seconds after its last program; let it end.
+  "$run" "${loader%/*}/wineserver" -w || true
+}
+
 # Configures and builds into the given folder with the given CMake arguments.
 configure_and_build() {
   local dir=$1
@@ -75,7 +103,8 @@ check() {  # check DESCRIPTION COMMAND...
 # Waits for a program that should end within ten seconds and leaves its exit
 # status in EXIT_STATUS; 137 when it had to be killed.
 wait_for_exit() {
-  (sleep 10 && kill -9 "$1" 2>/dev/null) &
+  # Killed early, the watchdog must not run the script's own exit handlers.
+  (trap - EXIT TERM; sleep 10 && kill -9 "$1" 2>/dev/null) &
   local watchdog=$!
   EXIT_STATUS=0
   wait "$1" || EXIT_STATUS=$?

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/command_line.h"
+#include "platform/parent_console.h"
 #include "platform/os_factory.h"
 #include "platform/qt/app_folders.h"
 #include "platform/qt/current_user.h"
@@ -66,6 +67,7 @@ void hearQuitRequests(QApplication& app) {
 
 int runTideMark(int& argc, char** argv, const std::function<void(frmMain&)>& started) {
     if (const CommandLineRequest request = readCommandLine(argumentList(argc, argv)); !request.start) {
+        answerInParentConsole();
         std::fputs(qPrintable(request.text), request.exitStatus == 0 ? stdout : stderr);
         return request.exitStatus;
     }

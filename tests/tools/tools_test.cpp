@@ -60,6 +60,7 @@ TEST(AboutBox, LinkOpensTheWebPageAndSystemInformationStartsTheToolFound) {
     QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(10, link->height() / 2));
     EXPECT_EQ(dialogs.shown, QStringList(2, "TideMark|The web page https://tidemark.example.org/ could not be opened "
                                             "(tried the desktop's web browser)."));
+#ifndef _WIN32  // on Windows the machine's registry names the one tool
     dialogs.shown.clear();
     shell.onPath = {"kinfocenter", "gnome-system-monitor"};
     shell.startFails = true;
@@ -67,6 +68,7 @@ TEST(AboutBox, LinkOpensTheWebPageAndSystemInformationStartsTheToolFound) {
     EXPECT_EQ(shell.started, QStringList{"/usr/bin/kinfocenter"});
     EXPECT_EQ(dialogs.shown, QStringList{"TideMark|System Information Is Unavailable At This Time"})
         << "a program that will not start gives the message of a missing one";
+#endif
 }
 
 #ifndef _WIN32

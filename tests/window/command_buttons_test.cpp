@@ -7,8 +7,10 @@
 #include <QToolButton>
 #include <cerrno>
 #include <cstring>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include "support/file_system_limits.h"
 #include "window/widgets.h"
@@ -59,15 +61,22 @@ TEST_F(Commands, SaveOffersNumberedNamesKeepsTheUsersOwnAndWritesTheGraphsExactC
     dialogs.whileSaveDialogIsOpen = [this] {
         for (int tick = 0; tick < 5; ++tick) window->tmrUpdate_Timer();
     };
+#ifdef _WIN32
+    click(0);  // a new file takes its folder's access rules
+#else
     const mode_t userMask = ::umask(077);  // a user who keeps new files to themselves
     click(0);
     ::umask(userMask);
     EXPECT_EQ(QFileInfo(inFolder("later.bmp")).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
+#endif
     const QImage drawnLast = window->graph().image();
     EXPECT_EQ(QImage(inFolder("later.bmp")).convertToFormat(drawnLast.format()), drawnLast)
         << "the graph as last drawn when the file is written, not when Save was clicked";
 }
 
+#ifndef _WIN32
+// Not built for Windows, where links are an administrator's to make and the
+// toolkit makes shortcut files instead.
 // A folder is no file to overwrite; a link is followed only once the user
 // knows where it leads, and never when another user made it.
 TEST_F(Commands, SaveNeverReplacesAFolderOrWritesThroughALinkUnseen) {
@@ -94,6 +103,7 @@ TEST_F(Commands, SaveNeverReplacesAFolderOrWritesThroughALinkUnseen) {
     EXPECT_TRUE(QFileInfo(inFolder("mine.bmp")).isSymLink());
     EXPECT_TRUE(contents("target.conf").startsWith("BM")) << "written where the user was told it goes";
 }
+#endif
 
 TEST_F(Commands, RefusedOverwriteWritesNothingHiddenFilesIncluded) {
     for (const char* name : {"Tidemark0.bmp", ".keep.bmp"}) {
@@ -110,6 +120,10 @@ TEST_F(Commands, RefusedOverwriteWritesNothingHiddenFilesIncluded) {
     }
 }
 
+#ifndef _WIN32
+// Not built for Windows: it has no per-process file-size limit, and Save
+// writes through the toolkit, not through the log writer's call that the
+// Windows limit replaces.
 TEST_F(Commands, FullDiskIsReportedWithTheSystemsReasonAndNotCounted) {
     writeFile("Tidemark0.bmp");
     dialogs.saveAnswers = {inFolder("Tidemark0.bmp"), std::nullopt};
@@ -124,6 +138,7 @@ TEST_F(Commands, FullDiskIsReportedWithTheSystemsReasonAndNotCounted) {
     click(0);
     EXPECT_EQ(offeredName(1), inFolder("Tidemark0.bmp")) << "no save was counted";
 }
+#endif
 
 TEST_F(Commands, PauseSurvivesADirectTickAndClearRestartsTheGraph) {
     click(2);

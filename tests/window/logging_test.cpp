@@ -9,7 +9,9 @@
 #include <QToolButton>
 #include <cerrno>
 #include <cstring>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include "support/file_system_limits.h"
 #include "window/window_fixture.h"
@@ -33,10 +35,18 @@ protected:
         QFile f(programDir.path() + "/Log/" + name);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    // Log times keep their seconds whatever the locale's short format says.
-    QByteArray time() const { return clock.time.time().toString("HH:mm:ss").toUtf8(); }
+    // Log times keep their seconds whatever the locale's short format says:
+    // 24 hours in the tests' C and German locales on Linux, 12 with AM/PM in
+    // the en-US locale a fresh Windows user, and Wine's, starts with.
+    QByteArray time() const {
+#ifdef _WIN32
+        return clock.time.time().toString("h:mm:ss AP").toUtf8();
+#else
+        return clock.time.time().toString("HH:mm:ss").toUtf8();
+#endif
+    }
     QByteArray date() const { return QLocale::system().toString(clock.time.date(), QLocale::ShortFormat).toUtf8(); }
-    QString title(const QString& file) const { return "Marlo-TIDEMARK - Logging: " + file; }
+    QString title(const QString& file) const { return "Marlo-TIDEMARK - Logging: " + QDir::toNativeSeparators(file); }
     void expectLoggingOff(const QString& caption) const {
         EXPECT_FALSE(logBox->isChecked());
         EXPECT_EQ(window->windowTitle(), caption);
@@ -100,8 +110,9 @@ TEST_F(Logging, FileThatCannotBeOpenedAtTheStartIsReportedOnce) {
     const QString caption = window->windowTitle();
     logBox->click();
     ASSERT_EQ(dialogs.shown.size(), 1);
-    EXPECT_TRUE(dialogs.shown.front().startsWith("TideMark save log|The log file " + programDir.path() +
-                                                 "/Log/TideMark12-05-26.xls could not be written: "));
+    EXPECT_TRUE(dialogs.shown.front().startsWith("TideMark save log|The log file " +
+                                                 QDir::toNativeSeparators(programDir.path() + "/Log/TideMark12-05-26.xls") +
+                                                 " could not be written: "));
     expectLoggingOff(caption);
 }
 
@@ -115,8 +126,9 @@ TEST_F(Logging, ReadOnlyLogDuringLoggingIsReportedOnceWithItsReasonNotAsInUse) {
         window->tmrUpdate_Timer();
     }
     ASSERT_EQ(dialogs.shown.size(), 1) << "no message per tick";
-    EXPECT_TRUE(dialogs.shown.front().startsWith("TideMark save log|The log file " + programDir.path() +
-                                                 "/Log/TideMark12-05-26.xls could not be written: "));
+    EXPECT_TRUE(dialogs.shown.front().startsWith("TideMark save log|The log file " +
+                                                 QDir::toNativeSeparators(programDir.path() + "/Log/TideMark12-05-26.xls") +
+                                                 " could not be written: "));
     expectLoggingOff(caption);
     EXPECT_EQ(file(), written);
 }
@@ -142,6 +154,9 @@ protected:
     }
 };
 
+#ifndef _WIN32
+// Not built for Windows, where links are an administrator's to make and the
+// toolkit makes shortcut files instead.
 // The user's own link for the per-user folder (the logs on another disk) is theirs to make.
 TEST_F(LogFolders, TitleNamesTheFileWhereItReallyIsThroughTheUsersOwnLink) {
     QTemporaryDir otherDisk;
@@ -154,10 +169,12 @@ TEST_F(LogFolders, TitleNamesTheFileWhereItReallyIsThroughTheUsersOwnLink) {
     EXPECT_TRUE(QFile(otherDisk.filePath("TideMark12-05-26.xls")).size() > 0);
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
+#endif
 
 TEST_F(LogFolders, NoUsableFolderWritesNothingAndSaysWhy) {
     const std::pair<QString, QString> rows[] = {  // the per-user folder, the message
-        {programFolder + "/user", "The log folder " + programFolder + "/user/Log could not be made: " +
+        {programFolder + "/user", "The log folder " + QDir::toNativeSeparators(programFolder + "/user/Log") +
+                                      " could not be made: " +
                                       QString::fromLocal8Bit(std::strerror(ENOTDIR))},
         {"", "The log folder Log could not be made: the user has no home folder"},
     };
@@ -173,6 +190,22 @@ TEST_F(LogFolders, NoUsableFolderWritesNothingAndSaysWhy) {
     }
 }
 
+// The folder's name reaches the system whole, whatever its letters: on
+// Windows a narrow path would be read in the ANSI code page and name another.
+TEST_F(LogFolders, ProgramFolderWithLettersBeyondAsciiHoldsTheLog) {
+    programFolder = programDir.path() + QString::fromUtf8("/J\xc3\xb6rg-\xc3\xbc");
+    ASSERT_TRUE(QDir().mkdir(programFolder));
+    started();
+    control<QToolButton>("chkLogTodisk")->click();
+    window->tmrUpdate_Timer();
+    EXPECT_TRUE(QFile(programFolder + "/Log/TideMark12-05-26.xls").size() > 0);
+    EXPECT_EQ(QDir(programDir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList({QString::fromUtf8("J\xc3\xb6rg-\xc3\xbc")}));
+}
+
+#ifndef _WIN32
+// Not built for Windows: folders are given to other users, and links made,
+// only on POSIX systems here.
 // A "Log" beside the program that is a link, or another user's folder, could
 // lead the log into a file someone else chose: the per-user folder is used.
 TEST_F(LogFolders, LinkOrAnotherUsersFolderBesideTheProgramIsPassedOver) {
@@ -206,6 +239,7 @@ TEST_F(LogFolders, LogSwappedForALinkWhileLoggingIsNotFollowed) {
     EXPECT_EQ(dialogs.shown, QStringList{"TideMark save log|The log folder " + programFolder +
                                          "/Log could not be made: it is a symbolic link"});
 }
+#endif
 
 }  // namespace
 }  // namespace tidemark

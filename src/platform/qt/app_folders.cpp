@@ -39,7 +39,8 @@ QString whyNotOwnFolder(const QString& path, FolderLinks links) {
 
 FolderResult makeFolder(const QString& path, FolderLinks links) {
     std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(path.toStdString()), error);
+    // From UTF-16: a narrow path would be read in Windows' ANSI code page.
+    std::filesystem::create_directories(std::filesystem::path(path.toStdU16String()), error);
     if (error) return {path, QString::fromStdString(error.message()), links};
     return {path, whyNotOwnFolder(path, links), links};
 }
@@ -67,13 +68,18 @@ struct ProgramFolderFacts {
 
 // A folder counts as installed when it is the install folder the program was
 // built for, or when the desktop entry the install rules write sits beside it
-// (an install under another prefix).
+// (an install under another prefix), or when the Windows installer's
+// uninstaller does: there the folder is chosen at install time, and whether
+// the user may write to it says nothing (the toolkit reads no access lists,
+// and under Wine all of Program Files is the user's own).
 ProgramFolderFacts programFolderFacts(const QString& programFolder) {
     const QFileInfo folder(programFolder);
-    const QString desktopEntry =
-        QDir(programFolder).filePath(QStringLiteral("../share/applications/" TIDEMARK_APP_ID ".desktop"));
+    const QDir dir(programFolder);
+    const QString desktopEntry = dir.filePath(QStringLiteral("../share/applications/" TIDEMARK_APP_ID ".desktop"));
+    const QString uninstaller = dir.filePath(QStringLiteral(TIDEMARK_UNINSTALLER));
     return {folder.ownerId(), currentUserId(), folder.isWritable(),
-            sameFolder(programFolder, QStringLiteral(TIDEMARK_INSTALL_BINDIR)) || QFileInfo::exists(desktopEntry)};
+            sameFolder(programFolder, QStringLiteral(TIDEMARK_INSTALL_BINDIR)) || QFileInfo::exists(desktopEntry) ||
+                QFileInfo::exists(uninstaller)};
 }
 
 // Logs go beside the program only in a copy its user owns and may write: a
