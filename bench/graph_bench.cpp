@@ -11,7 +11,7 @@
 #include "platform/os_factory.h"
 #include "platform/qt/desktop_services.h"
 #include "window/frm_main.h"
-#include "window/widgets.h"
+#include "window/graph_view.h"
 
 namespace {
 

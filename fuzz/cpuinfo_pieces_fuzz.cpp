@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "measurement/proc_text.h"
+#include "platform/linux/proc_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;

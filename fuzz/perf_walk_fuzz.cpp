@@ -5,38 +5,21 @@
 // of the first block, then the first block and the second. The count sits
 // before the blocks so that inputs passing the signature can have any count,
 // and two blocks give the idle and time differences real values.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <span>
 #include <vector>
 
+#include "fakes/fake_sampler_os.h"
 #include "measurement/cpu_load.h"
 
 namespace {
 
-struct ReplayOs : tidemark::SamplerOs {
-    std::vector<std::span<const std::uint8_t>> blocks;  // served in turn, round and round
-    std::size_t served = 0;
-    std::uint32_t processors = 0;
-
-    bool getVersion(std::uint32_t& id) override {
-        id = kPlatformNt;
-        return true;
-    }
-    std::uint32_t numberOfProcessors() override { return processors; }
-    long queryProcessorPerformanceData(std::vector<std::byte>& buffer) override {
-        const auto block = blocks[served % blocks.size()];
-        if (buffer.size() < block.size()) return kMoreData;
-        if (!block.empty()) std::memcpy(buffer.data(), block.data(), block.size());
-        ++served;
-        return 0;
-    }
-    long openDynDataKey(const char*, std::uint32_t, DynKey&) override { return 2; }
-    void queryCpuUsageStatistic(DynKey, std::int32_t&) override {}
-    void closeKey(DynKey) override {}
-    std::int64_t counterResolution() const override { return 0; }
-};
+std::vector<std::byte> bytesOf(std::span<const std::uint8_t> block) {
+    const auto* first = reinterpret_cast<const std::byte*>(block.data());
+    return {first, first + block.size()};
+}
 
 void readEveryProcessor(tidemark::CPULoad& load, tidemark::ProcessorFigure& figure) {
     const std::int32_t count = load.GetCPUCount();
@@ -51,11 +34,12 @@ void readEveryProcessor(tidemark::CPULoad& load, tidemark::ProcessorFigure& figu
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3) return 0;
-    ReplayOs os;
+    tidemark::testing::FakeSamplerOs os;
     os.processors = data[0] % 9;
     const std::span<const std::uint8_t> blocks(data + 3, size - 3);
     const std::size_t firstLength = std::min<std::size_t>(data[1] | data[2] << 8, blocks.size());
-    os.blocks = {blocks.first(firstLength), blocks.subspan(firstLength)};
+    const auto first = bytesOf(blocks.first(firstLength));
+    os.blocks = {first, bytesOf(blocks.subspan(firstLength)), first};
     tidemark::CPULoad load(os);
     tidemark::ProcessorFigure figure;
     for (int sample = 0; sample < 3; ++sample) {  // first, second, first again: time runs back

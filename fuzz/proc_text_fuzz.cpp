@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "base/numbers.h"
-#include "measurement/proc_text.h"
+#include "platform/linux/proc_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

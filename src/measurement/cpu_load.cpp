@@ -5,7 +5,7 @@
 
 #include "base/numbers.h"
 #include "measurement/perf_data.h"
-#include "measurement/perf_layout.h"
+#include "platform/perf_layout.h"
 
 namespace tidemark {
 namespace {

@@ -1,6 +1,6 @@
 #include "measurement/perf_data.h"
 
-#include "measurement/perf_layout.h"
+#include "platform/perf_layout.h"
 
 namespace tidemark::perf {
 namespace {

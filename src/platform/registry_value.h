@@ -18,9 +18,4 @@ constexpr std::uint32_t kRegDword = 4;
 // caller keeps its text. No bytes at all: nothing as well.
 std::optional<std::string> registryValueText(std::uint32_t type, const std::vector<std::uint8_t>& data);
 
-// Reads one value under HKEY_LOCAL_MACHINE as text, by the rule above; false,
-// and KeyVal empty, when the key or the value cannot be read. Only the
-// Windows backend has a registry.
-bool GetKeyValue(const std::string& KeyName, const std::string& SubKeyRef, std::string& KeyVal);
-
 }  // namespace tidemark

@@ -2,7 +2,7 @@
 #include <QFileInfo>
 #include <string>
 
-#include "platform/registry_value.h"
+#include "platform/windows/registry_windows.h"
 #include "tools/system_info.h"
 
 namespace tidemark {

@@ -7,6 +7,15 @@
 
 #include "platform/sampler_os.h"
 
+namespace tidemark::perf {
+
+// Writes a little-endian field into an existing block, for tests that break one.
+inline void patchU32(std::vector<std::byte>& data, std::size_t offset, std::uint32_t value) {
+    for (std::size_t i = 0; i < 4; ++i) data.at(offset + i) = std::byte((value >> (8 * i)) & 0xFF);
+}
+
+}  // namespace tidemark::perf
+
 namespace tidemark::testing {
 
 struct FakeSamplerOs : SamplerOs {

@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "fakes/fake_sampler_os.h"
-#include "measurement/perf_data_writer.h"
-#include "measurement/perf_layout.h"
+#include "platform/linux/perf_data_writer.h"
+#include "platform/perf_layout.h"
 
 namespace tidemark {
 namespace {

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "measurement/perf_data_writer.h"
-#include "measurement/perf_layout.h"
+#include "fakes/fake_sampler_os.h"
+#include "platform/linux/perf_data_writer.h"
+#include "platform/perf_layout.h"
 
 namespace tidemark::perf {
 namespace {

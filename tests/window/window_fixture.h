@@ -8,7 +8,7 @@
 
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_sampler_os.h"
-#include "measurement/perf_data_writer.h"
+#include "platform/linux/perf_data_writer.h"
 #include "window/frm_main.h"
 
 // Failures show texts, not their UTF-16 bytes.

@@ -1,6 +1,6 @@
 #include "platform/linux/linux_machine_os.h"
 
-#include "measurement/proc_text.h"
+#include "platform/linux/proc_text.h"
 #include "platform/linux/proc_file.h"
 #include "platform/os_factory.h"
 

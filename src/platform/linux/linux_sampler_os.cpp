@@ -7,8 +7,8 @@
 #include <limits>
 #include <unistd.h>
 
-#include "measurement/perf_data_writer.h"
-#include "measurement/proc_text.h"
+#include "platform/linux/perf_data_writer.h"
+#include "platform/linux/proc_text.h"
 #include "platform/linux/proc_file.h"
 #include "platform/os_factory.h"
 #include "platform/system_time.h"

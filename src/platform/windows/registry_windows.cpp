@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/registry_value.h"
+#include "platform/windows/registry_windows.h"
 
 namespace tidemark {
 namespace {

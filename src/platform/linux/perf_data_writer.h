@@ -1,7 +1,7 @@
 #pragma once
 // Builds performance-data blocks in the published record layout. The Linux
 // backend serves its processor readings through it, and tests build their
-// blocks with it (including deliberately broken ones).
+// blocks with it (and break them with fakes/fake_sampler_os.h's patchU32).
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -47,8 +47,5 @@ struct ProcessorIdleTime {
 BlockSpec numberedProcessorBlock(const SystemTime& time, const std::vector<ProcessorIdleTime>& processors);
 // The same with the processors numbered 0, 1, ... in order.
 BlockSpec processorBlock(const SystemTime& time, const std::vector<std::int64_t>& idlePer100ns);
-
-// Writes a little-endian field into an existing block (for tests that break one).
-void patchU32(std::vector<std::byte>& data, std::size_t offset, std::uint32_t value);
 
 }  // namespace tidemark::perf

@@ -1,4 +1,4 @@
-#include "measurement/proc_text.h"
+#include "platform/linux/proc_text.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "measurement/perf_data_writer.h"
+#include "platform/linux/perf_data_writer.h"
 
-#include "measurement/perf_layout.h"
+#include "platform/perf_layout.h"
 
 namespace tidemark::perf {
 namespace {
@@ -121,10 +121,6 @@ BlockSpec processorBlock(const SystemTime& time, const std::vector<std::int64_t>
     for (std::size_t i = 0; i < idlePer100ns.size(); ++i)
         processors.push_back({static_cast<std::uint32_t>(i), idlePer100ns[i]});
     return numberedProcessorBlock(time, processors);
-}
-
-void patchU32(std::vector<std::byte>& data, std::size_t offset, std::uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i) data.at(offset + i) = std::byte((value >> (8 * i)) & 0xFF);
 }
 
 }  // namespace tidemark::perf
