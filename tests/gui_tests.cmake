@@ -1,8 +1,9 @@
 
 tidemark_add_tests(window_tests
   SOURCES window/qt_test_main.cpp window/main_window_test.cpp window/instance_lock_test.cpp window/logging_test.cpp window/command_buttons_test.cpp window/options_test.cpp window/dialog_owner_test.cpp window/high_dpi_test.cpp tools/tools_test.cpp
-  LIBS tidemark_window Qt6::Test
+  LIBS tidemark_window tidemark_proc_text Qt6::Test
   FILTER "-HighDpi.*")
+target_compile_definitions(window_tests PRIVATE PROJECT_VERSION="${PROJECT_VERSION}")
 
 # Which display platform the program picks.
 tidemark_add_tests(platform_choice_tests SOURCES platform/platform_choice_test.cpp

@@ -7,9 +7,14 @@
 namespace tidemark {
 namespace {
 
+// A launch's answer in the shell's own numbers: 2 ("file not found") for a
+// program that is missing, 31 for one found that would not start, 42 (above
+// the shell's failures, 32 and below) for one started. A list goes on to its
+// next program only while this one is missing.
 constexpr int kNotFound = 2;
 constexpr int kCouldNotStart = 31;
 constexpr int kStarted = 42;
+constexpr int kFound = 10;  // this answer and above: the program was there
 
 }  // namespace
 
@@ -24,7 +29,7 @@ LaunchResult startFirstFound(Shell& shell, const ToolChain& tools) {
     for (const Tool& tool : tools) {
         const int answer = startTool(shell, tool);
         result.tried << tool.program;
-        if (answer >= 10) return {answer == kStarted, result.tried};
+        if (answer >= kFound) return {answer == kStarted, result.tried};
     }
     return result;
 }

@@ -49,7 +49,7 @@ TEST(AboutBox, LinkOpensTheWebPageAndSystemInformationStartsTheToolFound) {
     FakeShell shell;
     FakeDialogs dialogs;
     frmAbout about{shell, dialogs, "https://tidemark.example.org/"};
-    EXPECT_EQ(about.findChild<QLabel*>("lblVersion")->text(), "Version 2.0.1");
+    EXPECT_EQ(about.findChild<QLabel*>("lblVersion")->text(), "Version " PROJECT_VERSION);
     about.show();
     auto* link = about.findChild<QLabel*>("lblURL");
     QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(10, link->height() / 2));
