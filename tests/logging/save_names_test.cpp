@@ -11,11 +11,5 @@ TEST(SaveNames, BmpExtensionIsAddedUnlessPresentInAnyCase) {
     EXPECT_EQ(withBmpExtension("graph.jpg"), "graph.jpg.bmp");
 }
 
-TEST(SaveNames, TitleIsThePartAfterTheLastSeparator) {
-    EXPECT_EQ(fileTitleOf("/home/u/pics/load.bmp"), "load.bmp");
-    EXPECT_EQ(fileTitleOf("load.bmp"), "");
-    EXPECT_EQ(fileTitleOf("C:\\pics\\a.bmp", '\\'), "a.bmp");
-}
-
 }  // namespace
 }  // namespace tidemark
