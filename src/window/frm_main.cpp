@@ -5,15 +5,15 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <limits>
 
-#include "graph/scale_labels.h"
+#include "base/numbers.h"
 #include "measurement/cpu_clock.h"
 #include "measurement/reading.h"
-#include "base/numbers.h"
-#include "window/widgets.h"
+#include "window/graph_panel.h"
+#include "window/meter_frame.h"
 
 namespace tidemark {
 namespace {
@@ -27,7 +27,9 @@ void resumeNext(Step&& step) {
     }
 }
 
-QColor toColor(Rgb rgb) { return QColor::fromRgb(rgb); }
+// Every 20th start opens the product's web page, the first on the 18th.
+constexpr std::int32_t kStartsPerWebVisit = 20;
+constexpr std::int32_t kWebVisitStart = 18;
 
 // The user's words for a sampler that cannot give a single figure.
 QString noProcessorLoadText(const CPULoadError& error) {
@@ -55,7 +57,6 @@ frmMain::~frmMain() = default;
 bool frmMain::Form_Load() {
     mLog.prepareFolder();
     mSavedCaption = windowTitle();
-    mScaleLabelValues = makeScaleLabelValues();
     fillLists();
     if (mServices.instanceLock.anotherInstanceRunning()) {
         mServices.dialogs.information(nullptr, "TIDEMARK", "Only one copy of this program can be used.");
@@ -63,25 +64,24 @@ bool frmMain::Form_Load() {
     }
     QCoreApplication::processEvents();
     if (mUnloaded) return false;  // closed meanwhile: a quit request during start-up
-    mHistory.HistoryCount = 0;
-    mGraphSettings = GraphSettings{};  // the start-up colours and a division of 10
-    setHistoryCapacity();
+    mGraphPanel->startAfresh();
     resumeNext([&] { mSampler = std::make_unique<CPULoad>(mServices.samplerOs); });
     mCPUCount = countProcessors();
-    mMeterPanel->setColors(toColor(mGraphSettings.CpuCurveColor), toColor(mGraphSettings.MemCurveColor),
-                        toColor(mGraphSettings.LevelOffColor));
+    mMeters->setColors(mGraphPanel->settings());
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     move(screen.center() - rect().center());
     show();
-    showClockLine();
+    mMeters->showClockLine(GetCPUClock(mServices.machine));
     QCoreApplication::processEvents();
     if (mUnloaded) return false;
     resumeNext([&] {
         if (mSampler) mSampler->CollectCPUData();
     });
+    // Asked again after the first sample: the sampler keeps no count of 0 but
+    // counts afresh, and the ticks give a processor figure only for a count of 1 or more.
     mCPUCount = countProcessors();
     mUpdateTimer->start();
-    mScaleDivisionList->setCurrentText(QString::fromStdString(decimalText(mGraphSettings.ScaleDivision)));
+    mGraphPanel->showScaleDivision();
     DrawLabels();
     mLoaded = true;
     countStart();
@@ -92,16 +92,7 @@ void frmMain::fillLists() {
     for (int ms = 100; ms <= 1000; ms += 100) mRefreshBox->addItem(QString::number(ms));
     mRefreshBox->setCurrentIndex(-1);
     mRefreshBox->setEditText("500");
-    for (int division = 5; division <= 25; division += 5) mScaleDivisionList->addItem(QString::number(division));
-    mScaleDivisionList->addItem("35");
-    mScaleDivisionList->addItem("50");
-}
-
-void frmMain::showClockLine() {
-    const std::int32_t mhz = GetCPUClock(mServices.machine);
-    if (leadingNumber(decimalText(mhz)) == 0) return;
-    mClockCaption->show();
-    mClockValue->show();
+    mGraphPanel->fillScaleDivisions();
 }
 
 void frmMain::countStart() {
@@ -110,7 +101,7 @@ void frmMain::countStart() {
     if (!n) return;  // a counter beyond the 32-bit range: the step fails and is skipped
     // The page opens as the web button opens it, but a start-up nobody asked
     // for does not complain when there is no browser.
-    if (*n % 20 == 18) mServices.shell.open(mServices.webAddress);
+    if (*n % kStartsPerWebVisit == kWebVisitStart) mServices.shell.open(mServices.webAddress);
     if (*n == std::numeric_limits<std::int32_t>::max()) return;
     mServices.settings.write("MarloFenwick", "TideMark", "Tel", QString::fromStdString(decimalText(*n + 1)));
 }
@@ -158,18 +149,13 @@ void frmMain::Form_Resize() {
     const int W = width() * kTwipsPerPixel + kFrameWidthTwips;
     const int H = height() * kTwipsPerPixel + kFrameHeightTwips;
     applyStretchLayout(relayout(W, H, mLayout));
-    setHistoryCapacity();
+    mGraphPanel->fitHistoryToWidth();
     DrawLabels();
     tmrUpdate_Timer();
 }
 
-double frmMain::graphInnerWidth() const { return mGraph->contentsRect().width(); }
-double frmMain::graphInnerHeight() const { return mGraph->contentsRect().height(); }
-
-void frmMain::setHistoryCapacity() {
-    const auto capacity = roundToInt16(graphInnerWidth() + 20);
-    mHistory.HistoryCapacity = capacity.value_or(std::numeric_limits<std::int16_t>::max());
-}
+const SampleHistory& frmMain::history() const { return mGraphPanel->history(); }
+const GraphView& frmMain::graph() const { return mGraphPanel->graph(); }
 
 void frmMain::tmrUpdate_Timer() {
     mUpdateTimer->stop();
@@ -179,7 +165,7 @@ void frmMain::tmrUpdate_Timer() {
     GetMemoryInfo();
     if (!mPaused) mUpdateTimer->start();
     mReading = readingOf(cpu, mMemStatus, GetCPUClock(mServices.machine));
-    setLabelTexts(mReading);
+    mMeters->showReading(mReading);
     DrawGraph(mReading);
     if (mLog.isOn()) LogItToDisk();
 }
@@ -230,35 +216,12 @@ std::int16_t frmMain::noProcessorFigure() {
 
 void frmMain::GetMemoryInfo() { mMemStatus = mServices.machine.globalMemoryStatus(); }
 
-// A label lays out and repaints only when its text really changes.
-void frmMain::setLabelTexts(const Reading& reading) {
-    const QString cpuText = QString::fromStdString(reading.cpuText);
-    mCpuPercentValue->setText(cpuText);
-    mTotalMemoryValue->setText(QString::fromStdString(reading.totalText));
-    mFreeMemoryValue->setText(QString::fromStdString(reading.freeText));
-    mCpuPercentBox->setText(cpuText);
-    mMemPercentBox->setText(QString::fromStdString(reading.memText));
-    mClockValue->setText(QString::fromStdString(reading.clockText));
-}
+void frmMain::DrawGraph(const Reading& reading) { mMeters->setLevels(mGraphPanel->draw(reading)); }
 
-void frmMain::DrawGraph(const Reading& reading) {
-    const GraphUpdate update =
-        tidemark::DrawGraph(mHistory, mGraph->canvas(), mGraphSettings, reading.cpu, reading.memPercent, mShownGraph);
-    mMeterPanel->setLevels(update.levels.cpuLevel, update.levels.memLevel);
-    mGraph->showHistory(mHistory, mGraphSettings, update.scrolled);
-}
-
-void frmMain::DrawLabels() {
-    for (ScaleStrip* strip : mScaleStrips) strip->clear();
-    for (const ScaleLabel& label : scaleLabels(graphInnerHeight(), mScaleLabelValues))
-        for (ScaleStrip* strip : mScaleStrips) strip->printAt(label.yTwips, QString::fromStdString(label.text));
-    mScaleCaptions[1]->setText(mScaleCaptions[0]->text());
-}
+void frmMain::DrawLabels() { mGraphPanel->printScale(); }
 
 void frmMain::CmbSchaal_Click() {
-    const auto division = roundToInt16(leadingNumber(mScaleDivisionList->currentText().toStdString()));
-    if (division && *division > 0) mGraphSettings.ScaleDivision = *division;
-    mGraph->setFocus();
+    mGraphPanel->takeScaleDivision();
     tmrUpdate_Timer();
 }
 

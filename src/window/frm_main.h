@@ -1,13 +1,14 @@
 #pragma once
-// The main window: start-up, the update tick, the re-layout and the graph's
-// scale. The control tree is built in frm_main_controls.cpp.
+// The main window: start-up, the update tick and the re-layout. It is made
+// of parts that own their controls (the graph panel, the meter frame) and
+// the bottom strip's buttons, built in frm_main_controls.cpp; its handlers
+// carry the controls' designed names.
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
 
-#include "graph/draw_graph.h"
-#include "graph/readout.h"
+#include "graph/history.h"
 #include "logging/daily_log.h"
 #include "logging/save_dialog.h"
 #include "measurement/cpu_load.h"
@@ -18,19 +19,21 @@
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
-class QLineEdit;
 class QTimer;
 class QToolButton;
 
 namespace tidemark {
 
+class GraphPanel;
 class GraphView;
-class MeterPanel;
-class ScaleStrip;
+class MeterFrame;
 
 class frmMain : public QWidget {
 public:
+    // The indices of the option buttons CmdOptions(0..3) and of CmdHelp(0..1).
+    enum OptionButton : int { kSave = 0, kClear = 1, kPause = 2, kOpen = 3 };
+    enum HelpButton : int { kAbout = 0, kHelp = 1 };
+
     explicit frmMain(WindowServices services, QWidget* parent = nullptr);
     ~frmMain() override;
 
@@ -43,35 +46,30 @@ public:
     // claim, once: on a close, or when the process ends without one (the
     // display connection broke).
     void finishRun();
+
     void Form_Resize();
-    void tmrUpdate_Timer();
+    void tmrUpdate_Timer();  // tmrUpdate: the update timer
     void DrawLabels();
-    void CmbSchaal_Click();
-    void Command2_Click();
+    void CmbSchaal_Click();  // CmbSchaal: the scale-division list
+    void Command2_Click();  // Command2: the web-site button
     void GetMemoryInfo();
-    void chkLogTodisk_Click();
-    void CmdOptions_Click(int index);
-    void ChkOnTop_Click();
+    void chkLogTodisk_Click();  // chkLogTodisk: Log data
+    void CmdOptions_Click(int index);  // CmdOptions: Save, Clear, Pause and Open, by OptionButton
+    void ChkOnTop_Click();  // ChkOnTop: Stay On Top
     void SetWindowOnTop(bool on);
-    void CmbRefresh_Click();
-    void CmbRefresh_KeyPress(int keyCode);
-    void Frame3_Click() {}
-    // Buttons as bits: 1 left, 2 right, 4 middle; X and Y in graph pixels.
-    void Graph_MouseDown(int button, float X, float Y);
-    void Graph_MouseMove(int buttons, float X, float Y);
-    void Graph_MouseUp(int button, float X, float Y);
-    void Command1_Click();
-    void Command3_Click();
-    void CmdHelp_Click(int index);
+    void CmbRefresh_Click();  // CmbRefresh: the refresh interval, picked from its list
+    void CmbRefresh_KeyPress(int keyCode);  // CmbRefresh: a key typed into it
+    void Command1_Click();  // Command1: Services
+    void Command3_Click();  // Command3: System Info
+    void CmdHelp_Click(int index);  // CmdHelp: About and Help, by HelpButton
     void LogItToDisk();
     void LogStopOnExit();
 
     // Called when the window closes; the default ends the event loop.
     void setEndProcess(std::function<void()> endProcess) { mEndProcess = std::move(endProcess); }
 
-    const SampleHistory& history() const { return mHistory; }
-    const GraphSettings& graphSettings() const { return mGraphSettings; }
-    const GraphView& graph() const { return *mGraph; }
+    const SampleHistory& history() const;
+    const GraphView& graph() const;
     QTimer& updateTimer() { return *mUpdateTimer; }
 
 protected:
@@ -85,20 +83,14 @@ private:
     void createBottomStrip();
     void createOptionButtons(QWidget* frame);
     void createToolButtons(QWidget* frame);
-    void createMeterPanel();
-    void createGraphFrame();
+    void createOptionsBox(QWidget* frame);
     void applyStretchLayout(const StretchLayout& layout);
     void fillLists();
-    void showClockLine();
     void countStart();
     std::int32_t countProcessors();
     std::int16_t sampleProcessorFigure();
     std::int16_t noProcessorFigure();
-    void setLabelTexts(const Reading& reading);
     void DrawGraph(const Reading& reading);
-    double graphInnerWidth() const;
-    double graphInnerHeight() const;
-    void setHistoryCapacity();
     void showLogState(const LogReport& report);
     void saveGraph();
     void clearGraph();
@@ -106,7 +98,6 @@ private:
     void openLogFolder();
     void sayNothingStarted(const QString& what, const QStringList& tried);
     void say(const QString& message);
-    void applyReadout(ReadoutChange change, float X, float Y);
     bool setRefreshInterval(const QString& text);
 
     WindowServices mServices;
@@ -121,7 +112,6 @@ private:
     bool mPaused = false;  // the user's pause; a tick never restarts a paused timer
     QString mSavedCaption;
     DailyLog mLog;
-    std::array<std::int16_t, 11> mScaleLabelValues{};
     MemoryStatus mMemStatus;
     std::int16_t mLastCpu = 0;
     ProcessorFigure mProcessorFigure;  // forms mLastCpu from mSampler's readings
@@ -132,45 +122,19 @@ private:
     StretchLayout mLayout;
     SaveState mSave;
 
-    SampleHistory mHistory;
-    GraphSettings mGraphSettings;
-    ShownGraph mShownGraph;  // what the graph's canvas shows
-
-    // Controls, named by their role; each objectName is the control's name in the design.
+    // The parts, and the bottom strip's controls that outlive their creation;
+    // each objectName is the control's name in the design.
+    GraphPanel* mGraphPanel = nullptr;
+    MeterFrame* mMeters = nullptr;
     QWidget* mNoFocus = nullptr;
     QWidget* mBottomStrip = nullptr;
-    QWidget* mOptionsFrame = nullptr;
-    std::array<QToolButton*, 4> mCommandButtons{};
+    std::array<QToolButton*, 4> mCommandButtons{};  // by OptionButton
     QToolButton* mLogDataBox = nullptr;
-    QWidget* mOptionsBox = nullptr;
     QCheckBox* mStayOnTopBox = nullptr;
     QComboBox* mRefreshBox = nullptr;
-    QLabel* mRefreshCaption = nullptr;
-    QToolButton* mServicesButton = nullptr;
-    QToolButton* mWebButton = nullptr;
-    QToolButton* mSystemInfoButton = nullptr;
-    std::array<QToolButton*, 2> mHelpButtons{};
-    std::array<QToolButton*, 2> mPausePictures{};
+    enum PausePicture : int { kStartPicture = 0, kPausePicture = 1 };  // cmdicon(0..1)
+    std::array<QToolButton*, 2> mPausePictures{};  // by PausePicture
     QTimer* mUpdateTimer = nullptr;
-    QWidget* mMeterFrame = nullptr;
-    MeterPanel* mMeterPanel = nullptr;
-    QLabel* mCpuTitle = nullptr;
-    QLabel* mRamTitle = nullptr;
-    QLabel* mCpuPercentBox = nullptr;
-    QLabel* mMemPercentBox = nullptr;
-    QLabel* mClockValue = nullptr;
-    QLabel* mCpuPercentValue = nullptr;
-    QLabel* mClockCaption = nullptr;
-    QLabel* mTotalMemoryValue = nullptr;
-    QLabel* mFreeMemoryValue = nullptr;
-    QLabel* mTotalMemoryCaption = nullptr;
-    QLabel* mFreeMemoryCaption = nullptr;
-    QWidget* mGraphFrame = nullptr;
-    GraphView* mGraph = nullptr;
-    QLineEdit* mReadoutBox = nullptr;
-    QComboBox* mScaleDivisionList = nullptr;
-    std::array<ScaleStrip*, 2> mScaleStrips{};
-    std::array<QLabel*, 2> mScaleCaptions{};
 };
 
 }  // namespace tidemark

@@ -11,7 +11,7 @@
 #include "tools/launchers.h"
 #include "tools/product.h"
 #include "window/frm_main.h"
-#include "window/widgets.h"
+#include "window/graph_panel.h"
 
 namespace tidemark {
 
@@ -20,7 +20,7 @@ namespace tidemark {
 void frmMain::showLogState(const LogReport& report) {
     mLogDataBox->setChecked(mLog.isOn());
     setWindowTitle(mLog.isOn() ? mLog.title() : mSavedCaption);
-    mCommandButtons[3]->setEnabled(!mLog.isOn());
+    mCommandButtons[kOpen]->setEnabled(!mLog.isOn());
     if (report.failed()) mServices.dialogs.exclamation(this, "TideMark save log", report.message);
 }
 
@@ -41,24 +41,24 @@ void frmMain::LogStopOnExit() { mLog.stopOnExit(); }
 
 void frmMain::CmdOptions_Click(int index) {
     switch (index) {
-        case 0: saveGraph(); break;
-        case 1: clearGraph(); break;
-        case 2: togglePause(); break;
-        case 3: openLogFolder(); break;
+        case kSave: saveGraph(); break;
+        case kClear: clearGraph(); break;
+        case kPause: togglePause(); break;
+        case kOpen: openLogFolder(); break;
         default: break;
     }
     mNoFocus->setFocus();
 }
 
 void frmMain::saveGraph() {
-    const auto picture = [this] { return mGraph->image(); };
+    const auto picture = [this] { return mGraphPanel->picture(); };
     if (const QString failure = saveGraphPicture(mServices.dialogs, this, mSave, picture); !failure.isEmpty())
         mServices.dialogs.exclamation(this, "TideMark save", failure);
 }
 
 void frmMain::clearGraph() {
     if (mUpdateTimer->isActive()) QCoreApplication::processEvents();
-    mHistory.HistoryCount = 0;
+    mGraphPanel->clearHistory();
     try {
         mSampler = std::make_unique<CPULoad>(mServices.samplerOs);
         mProcessorFigure = {};  // what it carried belongs to the old sampler's counters
@@ -75,12 +75,12 @@ void frmMain::togglePause() {
         mUpdateTimer->stop();
     else
         mUpdateTimer->start();
-    mCommandButtons[2]->setText(mPaused ? "Start" : "Pause");
-    mCommandButtons[2]->setIcon(mPausePictures[mPaused ? 0 : 1]->icon());
+    mCommandButtons[kPause]->setText(mPaused ? "Start" : "Pause");
+    mCommandButtons[kPause]->setIcon(mPausePictures[mPaused ? kStartPicture : kPausePicture]->icon());
 }
 
 void frmMain::openLogFolder() {
-    if (!mCommandButtons[3]->isEnabled()) return;
+    if (!mCommandButtons[kOpen]->isEnabled()) return;
     const QString folder = mLog.folder();
     const QString what = QString("The log folder %1 could not be opened").arg(QDir::toNativeSeparators(folder));
     const LateFailure failedLater = [window = QPointer(this), what](const QStringList& tried) {
@@ -115,7 +115,7 @@ void frmMain::Command2_Click() {
 }
 
 void frmMain::CmdHelp_Click(int index) {
-    if (index == 0) {
+    if (index == kAbout) {
         frmAbout about(mServices.shell, mServices.dialogs, mServices.webAddress, this);
         mServices.dialogs.runModal(about);
         return;

@@ -13,7 +13,7 @@
 #endif
 
 #include "support/file_system_limits.h"
-#include "window/widgets.h"
+#include "window/graph_view.h"
 #include "window/window_fixture.h"
 
 namespace tidemark {

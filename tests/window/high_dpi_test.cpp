@@ -5,7 +5,7 @@
 #include <QSet>
 #include <cmath>
 
-#include "window/widgets.h"
+#include "window/graph_view.h"
 #include "window/window_fixture.h"
 
 namespace tidemark {

@@ -11,7 +11,8 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "window/widgets.h"
+#include "window/graph_view.h"
+#include "window/meter_panel.h"
 #include "window/window_fixture.h"
 
 namespace tidemark {

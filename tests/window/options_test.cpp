@@ -10,7 +10,7 @@
 #include <QToolButton>
 #include <QWindow>
 
-#include "window/widgets.h"
+#include "window/graph_view.h"
 #include "window/window_fixture.h"
 
 namespace tidemark {

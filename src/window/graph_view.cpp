@@ -1,49 +1,11 @@
-#include "window/widgets.h"
+#include "window/graph_view.h"
 
-#include <QPainter>
 #include <QMouseEvent>
-#include <QResizeEvent>
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 
-#include "window/layout.h"
-
 namespace tidemark {
-
-FrameBox::FrameBox(const QString& caption, QColor captionColor, QWidget* parent)
-    : QWidget(parent), caption_(caption), captionColor_(captionColor) {}
-
-void FrameBox::paintEvent(QPaintEvent* event) {
-    const QFontMetrics metrics(font());
-    const int top = caption_.isEmpty() ? 0 : metrics.height() / 2;
-    const QRect box = rect().adjusted(0, top, -1, -1);
-    // A label repainting inside the frame reaches neither border nor caption.
-    if (box.adjusted(2, metrics.height(), -2, -2).contains(event->region().boundingRect())) return;
-    QPainter painter(this);
-    painter.setPen(palette().color(QPalette::Dark));
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
-    painter.setPen(palette().color(QPalette::Light));
-    painter.drawRect(box.adjusted(1, 1, 0, 0));
-    if (caption_.isEmpty()) return;
-    const QRect text(8, 0, metrics.horizontalAdvance(caption_) + 4, metrics.height());
-    painter.fillRect(text, palette().color(QPalette::Window));
-    painter.setPen(captionColor_);
-    painter.drawText(text, Qt::AlignCenter, caption_);
-}
-
-void FittingLabel::paintEvent(QPaintEvent* event) {
-    const QRect room = contentsRect().adjusted(0, 0, -1, 0);  // a squeezed text keeps off the edge
-    const int needed = fontMetrics().horizontalAdvance(text());
-    if (needed <= room.width()) {
-        QLabel::paintEvent(event);
-        return;
-    }
-    QPainter painter(this);
-    painter.setPen(palette().color(foregroundRole()));
-    painter.translate(room.topLeft());
-    painter.scale(static_cast<double>(room.width()) / needed, 1.0);
-    painter.drawText(QRect(0, 0, needed, room.height()), static_cast<int>(alignment()), text());
-}
 
 GraphView::GraphView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -176,89 +138,6 @@ void GraphView::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     if (contentsRect().size() != QSize(canvas_.width(), canvas_.height()))
         canvas_.resize(contentsRect().width(), contentsRect().height());
-}
-
-ScaleStrip::ScaleStrip(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
-
-// The image has the screen's resolution, so the printed text is as sharp as
-// any other text of the window.
-void ScaleStrip::clear() {
-    const qreal scale = devicePixelRatioF();
-    image_ = QImage((QSizeF(size().expandedTo(QSize(1, 1))) * scale).toSize(), QImage::Format_RGB32);
-    image_.setDevicePixelRatio(scale);
-    image_.fill(palette().color(QPalette::Button));
-    update();
-}
-
-void ScaleStrip::printAt(int yTwips, const QString& text) {
-    QPainter painter(&image_);
-    painter.setFont(font());
-    painter.setPen(palette().color(QPalette::WindowText));
-    const int top = twipsToPixels(yTwips);
-    painter.drawText(0, top + QFontMetrics(font()).ascent(), text);
-    update();
-}
-
-void ScaleStrip::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Button));
-    painter.drawImage(0, 0, image_);
-}
-
-void ScaleStrip::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    if (image_.deviceIndependentSize().toSize() != size()) clear();
-}
-
-MeterPanel::MeterPanel(const QPixmap& background, QWidget* parent) : QWidget(parent), background_(background) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-QRect MeterPanel::segmentRect(bool cpuBar, int index) {
-    const int top = 2940 - 120 * index;
-    return cpuBar ? QRect(twipsToPixels(60), twipsToPixels(top), twipsToPixels(615), twipsToPixels(135))
-                  : QRect(twipsToPixels(750), twipsToPixels(top), twipsToPixels(600), twipsToPixels(135));
-}
-
-void MeterPanel::setColors(QColor cpuLit, QColor memLit, QColor off) {
-    cpuLit_ = cpuLit;
-    memLit_ = memLit;
-    off_ = off;
-    update();
-}
-
-void MeterPanel::repaintBetween(bool cpuBar, int oldLevel, int newLevel) {
-    for (int i = std::max(0, std::min(oldLevel, newLevel) + 1); i <= std::min(kSegments - 1, std::max(oldLevel, newLevel)); ++i)
-        update(segmentRect(cpuBar, i));
-}
-
-void MeterPanel::setLevels(int cpuLevel, int memLevel) {
-    repaintBetween(true, cpuLevel_, cpuLevel);
-    repaintBetween(false, memLevel_, memLevel);
-    cpuLevel_ = cpuLevel;
-    memLevel_ = memLevel;
-}
-
-QColor MeterPanel::segmentColor(bool cpuBar, int index) const {
-    if (cpuBar) return index <= cpuLevel_ ? cpuLit_ : off_;
-    return index <= memLevel_ ? memLit_ : off_;
-}
-
-void MeterPanel::paintEvent(QPaintEvent* event) {
-    // A tick repaints a segment or two: only what the region touches is drawn.
-    QPainter painter(this);
-    const QRect dirty = event->region().boundingRect();
-    painter.fillRect(dirty, QColor(0, 128, 0));
-    painter.drawPixmap(dirty, background_, dirty);
-    painter.setPen(Qt::black);
-    for (int i = 0; i < kSegments; ++i) {
-        for (bool cpuBar : {true, false}) {
-            const QRect segment = segmentRect(cpuBar, i);
-            if (!segment.intersects(dirty)) continue;
-            painter.fillRect(segment, segmentColor(cpuBar, i));
-            painter.drawRect(segment.adjusted(0, 0, -1, -1));
-        }
-    }
 }
 
 }  // namespace tidemark

@@ -1,10 +1,6 @@
 #pragma once
-// The few drawn controls of the main window. Each only shows state that the
-// window hands it; none computes anything.
 #include <QFrame>
 #include <QImage>
-#include <QLabel>
-#include <QPixmap>
 #include <functional>
 
 #include "graph/canvas.h"
@@ -13,29 +9,6 @@
 class QPainter;
 
 namespace tidemark {
-
-// A frame with an etched border and an optional caption in its top edge.
-class FrameBox : public QWidget {
-public:
-    FrameBox(const QString& caption, QColor captionColor, QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QString caption_;
-    QColor captionColor_;
-};
-
-// A label that squeezes its text sideways when it is wider than the label,
-// so a long figure shows whole instead of losing its last letters.
-class FittingLabel : public QLabel {
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
 
 // The history graph's picture: a sunken border around the persistent image,
 // which is what the tick draws into, what is shown and what Save writes.
@@ -83,46 +56,6 @@ private:
     const GraphSettings* settings_ = nullptr;
     bool deviceCanvasStale_ = true;
     MouseHandler mouseHandler_;
-};
-
-// A scale strip: text printed into a persistent image at twip positions.
-class ScaleStrip : public QWidget {
-public:
-    explicit ScaleStrip(QWidget* parent);
-    void clear();
-    void printAt(int yTwips, const QString& text);
-    const QImage& image() const { return image_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    QImage image_;
-};
-
-// The bar-meter panel: its background picture and the two bars of 20
-// segments, lit from the bottom up to a level.
-class MeterPanel : public QWidget {
-public:
-    static constexpr int kSegments = 20;
-    MeterPanel(const QPixmap& background, QWidget* parent);
-    void setColors(QColor cpuLit, QColor memLit, QColor off);
-    // Segments 0 .. level are lit; -1 lights none. Only changed segments are repainted.
-    void setLevels(int cpuLevel, int memLevel);
-    QColor segmentColor(bool cpuBar, int index) const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    static QRect segmentRect(bool cpuBar, int index);
-    void repaintBetween(bool cpuBar, int oldLevel, int newLevel);
-
-    QPixmap background_;
-    QColor cpuLit_, memLit_, off_;
-    int cpuLevel_ = -1;
-    int memLevel_ = -1;
 };
 
 }  // namespace tidemark
