@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "graph/readout.h"
 #include "graph/scale_labels.h"
 
 namespace tidemark {
@@ -73,6 +74,39 @@ TEST(Curves, SegmentsFromTheRightEdgeTheProcessorsOneRowHigherAtItsOlderEnd) {
     for (const auto& [name, cpuPercent, memPercent, samples, row, colour, columns] : rows) {
         SCOPED_TRACE(name);
         EXPECT_EQ(columnsWith(flatHistory(cpuPercent, memPercent, samples), row, colour), columns);
+    }
+}
+
+// Samples without a processor figure (-1) leave a gap, not a plunge to the
+// bottom, when the figures begin.
+TEST(Curves, NoProcessorSegmentToOrFromASampleWithoutAFigure) {
+    SampleHistory history;
+    history.HistoryCapacity = 30;
+    for (const std::int16_t cpu : {-1, -1, 50}) history.append(cpu, 20);
+    PixelCanvas canvas(10, 100);
+    drawHistory(canvas, history, kSettings);
+    for (int y = 0; y < canvas.height(); ++y)
+        EXPECT_EQ(columnsWith(canvas, y, kSettings.CpuCurveColor), std::vector<int>{}) << "row " << y;
+}
+
+// The read-out on a 300 x 200 graph: the value at the pointer's height, and
+// where its box stands.
+TEST(Readout, ValueHalvesToEvenAndTheBoxKeepsOffTheRightAndBottomEdgesOnly) {
+    const std::tuple<const char*, float, float, std::string, float, float> rows[] = {
+        // name, X, Y, text, box x, box y
+        {"the top", 50, 0, "100%", 50, 0},
+        {"2.5 steps round to 2", 50, 5, "98%", 50, 5},
+        {"3.5 steps round to 4", 50, 7, "96%", 50, 7},
+        {"below the graph: 0, the box 15 px above the bottom", 50, 250, "0%", 50, 185},
+        {"above the graph: 100, the box follows the pointer", 50, -20, "100%", 50, -20},
+        {"the box 10 px from the right edge", 299, 100, "50%", 290, 100},
+    };
+    for (const auto& [name, X, Y, text, x, y] : rows) {
+        SCOPED_TRACE(name);
+        const Readout readout = readoutAt(X, Y, 300, 200);
+        EXPECT_EQ(readout.text, text);
+        EXPECT_EQ(readout.x, x);
+        EXPECT_EQ(readout.y, y);
     }
 }
 

@@ -71,6 +71,23 @@ TEST(AboutBox, LinkOpensTheWebPageAndSystemInformationStartsTheToolFound) {
 #endif
 }
 
+// The help as the Help button shows it, line by line, each ended by CR LF.
+TEST(Help, TextLineByLine) {
+    EXPECT_EQ(helpText("https://tidemark.example.org/").split("\r\n"),
+              (QStringList{"TideMark " PROJECT_VERSION "  (c) 2026 MarloFenwick", QString(62, '-'),
+                           "Copyright (c) 2026 Marlo Fenwick, author of TideMark", "https://tidemark.example.org/",
+                           "e-mail: tidemark@example.org", "", "OPTIONS", QString(11, '-'),
+                           "SAVE = save the graph as bitmap-file (BMP)",
+                           "LOG DATA = saves the registred data real-time to an excell compatible file.",
+                           "OPEN = open a log in MS-Excel", "CLEAR = reset and clear the graph",
+                           "PAUSE = holds the readings till you press the button again",
+                           "EXPAND = expands the graph to maximum width of your screen (or back)",
+                           "STAY ON TOP = when checked the program will stay on top of every window",
+                           "REFRESH = the interval for the graph readings to be made in milliseconds", "",
+                           "Scale divisions can be set with the little arrow on the top of the graph. Pressing the "
+                           "mousebutton in the graph gives you the value."}));
+}
+
 #ifndef _WIN32
 // xdg-open starts whatever is asked of it and only then finds out whether
 // anything opens it: its exit status is what tells.

@@ -105,6 +105,15 @@ TEST_F(Commands, SaveNeverReplacesAFolderOrWritesThroughALinkUnseen) {
 }
 #endif
 
+// The next Save opens where the last picture went, with the next number.
+TEST_F(Commands, NextSaveOpensWhereTheLastPictureWent) {
+    ASSERT_TRUE(QDir().mkpath(inFolder("pictures")));
+    dialogs.saveAnswers = {inFolder("pictures/Tidemark0.bmp"), std::nullopt};
+    click(0);
+    click(0);
+    EXPECT_EQ(offeredName(1), inFolder("pictures/Tidemark1.bmp"));
+}
+
 TEST_F(Commands, RefusedOverwriteWritesNothingHiddenFilesIncluded) {
     for (const char* name : {"Tidemark0.bmp", ".keep.bmp"}) {
         SCOPED_TRACE(name);

@@ -141,6 +141,38 @@ TEST_F(MainWindow, ProcessorFigureIsTheMeanWithin0To100AndSurvivesSamplerErrors)
     EXPECT_EQ(text("Label3"), "0 %") << "the previous figure stands";
 }
 
+// What the window shows after real ticks: the segments lit and in which
+// colour, the figures, the clock line and the lists' entries.
+TEST_F(MainWindow, MetersFiguresClockLineAndListsShowTheReading) {
+    samplerOs.blocks = {processorData(0, {0, 0}), processorData(1, {63 * kSecond / 100, 63 * kSecond / 100})};
+    machine.status.totalPhys = 1000 * 1024;
+    machine.status.availPhys = 390 * 1024;  // 61 % in use
+    started();
+    window->tmrUpdate_Timer();
+    EXPECT_EQ(text("Label3"), "37 %");
+    EXPECT_EQ(text("Label4"), "61 %");
+    EXPECT_EQ(litSegments(true), 8) << "segments 0 .. floor(37 / 5)";
+    EXPECT_EQ(litSegments(false), 13) << "segments 0 .. floor(61 / 5)";
+    EXPECT_EQ(meters().segmentColor(true, 7), QColor(0, 100, 255));
+    EXPECT_EQ(meters().segmentColor(false, 12), QColor(255, 255, 0));
+    auto broken = processorData(2, {0, 0});
+    broken[0] = std::byte{'X'};
+    samplerOs.blocks = {broken};
+    window->tmrUpdate_Timer();
+    EXPECT_EQ(text("Label3"), "37 %") << "a sampler error keeps the previous figure";
+    EXPECT_EQ(itemsOf("CmbRefresh"),
+              QStringList({"100", "200", "300", "400", "500", "600", "700", "800", "900", "1000"}));
+    EXPECT_EQ(itemsOf("CmbSchaal"), QStringList({"5", "10", "15", "20", "25", "35", "50"}));
+    for (const std::int32_t mhz : {2394, 0}) {
+        SCOPED_TRACE(mhz);
+        machine.mhz = mhz;
+        started();
+        window->tmrUpdate_Timer();
+        EXPECT_EQ(clockLine()->isVisible(), mhz != 0) << "the clock line only for a clock that reads";
+        if (mhz) EXPECT_EQ(clockLine()->text(), "2394 Mc");
+    }
+}
+
 // Where the performance data holds no processor figures (counters switched
 // off, or Wine), nothing made up is shown, lit, drawn or logged, and the user
 // hears why once.

@@ -41,7 +41,7 @@ protected:
 TEST_F(Options, TypedIntervalTakesEffectWithEnterOrGivesWayToTheOneInForce) {
     const std::tuple<const char*, bool, int> rows[] = {  // typed, Enter, interval (500: refused)
         {"75", true, 75},       {"75", false, 500},    {"750", true, 750},     {"50", true, 50},
-        {"80", true, 80},       {"51.5", true, 52},    {"200ms", true, 200},   {"1 000", true, 1000},
+        {"80", true, 80},       {"51.5", true, 52},    {"50.5", true, 50},    {"200ms", true, 200},   {"1 000", true, 1000},
         {"1e3", true, 1000},    {" 200", true, 200},   {"&H64", true, 100},    {"65535", true, 65535},
         {"49", true, 500},      {"2", true, 500},      {"20", true, 500},      {"abc", true, 500},
         {"70000", true, 500},   {"-100", true, 500},   {"1e999", true, 500},

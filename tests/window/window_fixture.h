@@ -1,6 +1,7 @@
 #pragma once
 // A main window over fakes: a two-processor sampler, a 1 GiB machine, a
 // fixed clock and a temporary program folder.
+#include <QComboBox>
 #include <QLabel>
 #include <QTimer>
 #include <QTemporaryDir>
@@ -10,6 +11,7 @@
 #include "fakes/fake_sampler_os.h"
 #include "platform/linux/perf_data_writer.h"
 #include "window/frm_main.h"
+#include "window/meter_panel.h"
 
 // Failures show texts, not their UTF-16 bytes.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -56,6 +58,20 @@ protected:
         return window->findChild<Widget*>(name);
     }
     QString text(const char* label) const { return control<QLabel>(label)->text(); }
+    // The window's parts by their role.
+    const MeterPanel& meters() const { return *control<MeterPanel>("Picture1"); }
+    QLabel* clockLine() const { return control<QLabel>("Label5"); }
+    QStringList itemsOf(const char* list) const {
+        QStringList items;
+        for (int i = 0; i < control<QComboBox>(list)->count(); ++i) items << control<QComboBox>(list)->itemText(i);
+        return items;
+    }
+    // Segments 0 .. n - 1 of a bar are lit when n are.
+    int litSegments(bool cpuBar) const {
+        int lit = 0;
+        while (lit < MeterPanel::kSegments && meters().segmentColor(cpuBar, lit) != QColor(150, 150, 150)) ++lit;
+        return lit;
+    }
     QRect geometryOf(const char* name) const { return control(name)->geometry(); }
 
     FakeSamplerOs samplerOs;
