@@ -55,6 +55,41 @@ as_invoking_user() {
   fi
 }
 
+# Where the checking scripts click, from the window's top-left corner (its
+# client area): the controls' places in the designed layout.
+CLICK_SAVE=(38 312)
+CLICK_LOG_DATA=(86 312)
+CLICK_STAY_ON_TOP=(259 299)
+CLICK_HELP=(484 300)
+CLICK_ABOUT=(509 300)
+
+# Starts an X server of its own on a free display (1280 x 800 unless told)
+# and, unless told otherwise, the openbox window manager on it. Sets
+# DISPLAY, XVFB_PID and OPENBOX_PID; the server's messages go to
+# FOLDER/xvfb.log.
+start_desktop() {  # start_desktop FOLDER [SCREEN] [no-window-manager]
+  local folder=$1 screen=${2:-1280x800x24}
+  rm -f "$folder/display"
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$folder/display" 2>"$folder/xvfb.log" &
+  XVFB_PID=$!
+  # The server writes its display's number once it takes connections.
+  until [ -s "$folder/display" ]; do
+    kill -0 "$XVFB_PID" 2>/dev/null || { echo "Xvfb did not start."; cat "$folder/xvfb.log"; exit 1; }
+    sleep 0.1
+  done
+  export DISPLAY=:$(cat "$folder/display")
+  OPENBOX_PID=""
+  [ "${3:-}" = no-window-manager ] && return 0
+  openbox >/dev/null 2>&1 &
+  OPENBOX_PID=$!
+  sleep 1
+}
+
+stop_desktop() {
+  kill ${OPENBOX_PID:-} ${XVFB_PID:-} 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+
 # Starts the built monitor and waits until its window is shown; sets
 # MONITOR_PID and MONITOR_WINDOW (needs a display and xdotool).
 start_monitor() {
