@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QToolButton>
@@ -115,6 +116,22 @@ TEST_F(Logging, FileThatCannotBeOpenedAtTheStartIsReportedOnce) {
                                                  " could not be written: "));
     expectLoggingOff(caption);
 }
+
+#ifndef _WIN32
+// A log another program keeps writers out of (here a running program, which
+// the system keeps so) asks the user to close that program. Not built for
+// Windows, where such a file cannot be linked into the log folder.
+TEST_F(Logging, LogHeldBusyByAnotherProgramAsksToCloseIt) {
+    ASSERT_TRUE(QDir().mkpath(programDir.path() + "/Log"));
+    const QString running = QFileInfo("/proc/self/exe").canonicalFilePath();
+    if (::link(QFile::encodeName(running).constData(),
+               QFile::encodeName(programDir.path() + "/Log/TideMark12-05-26.xls").constData()) != 0)
+        GTEST_SKIP() << "the running program lies on another file system: " << std::strerror(errno);
+    logBox->click();
+    EXPECT_EQ(dialogs.shown, QStringList{"TideMark save log|Please close Excel (or the program that has the file open)."});
+    EXPECT_FALSE(logBox->isChecked());
+}
+#endif
 
 TEST_F(Logging, ReadOnlyLogDuringLoggingIsReportedOnceWithItsReasonNotAsInUse) {
     const QString caption = window->windowTitle();
