@@ -13,6 +13,7 @@
 
 #include "window/graph_view.h"
 #include "window/meter_panel.h"
+#include "window/scale_strip.h"
 #include "window/window_fixture.h"
 
 namespace tidemark {
@@ -82,6 +83,31 @@ TEST_F(MainWindow, LayoutAtTheDesignedSizeAndWider) {
 
 // The window's height gives way in the graph, then in the meter bars, which
 // are cut off above the options row, not covered; the figures stay whole.
+// The stretch rule, in twips: the graph's frame takes the width the meters
+// leave and the height the strip leaves; the graph keeps its borders inside.
+TEST(Layout, GraphStretchesWithTheWindowAndTheMetersKeepTheirWidth) {
+    const StretchLayout design, next = relayout(12000, 6000, design);
+    EXPECT_EQ(next.FrmGraph.W, 12000 - 1710 - 360);
+    EXPECT_EQ(next.Graph.W, next.FrmGraph.W - 620);
+    EXPECT_EQ(next.FrmVU.L, 12000 - 1710 - 180);
+    EXPECT_EQ(next.FrmVU.W, 1710);
+    EXPECT_EQ(next.Graph.H, next.FrmGraph.H - 420);
+    EXPECT_EQ(next.picLabels1.H, next.Graph.H + 60);
+}
+
+// A taller graph spreads its scale: the labels are printed again at the new
+// spacing, down to the graph's new bottom.
+TEST_F(MainWindow, ResizedGraphPrintsItsScaleAtTheNewSpacing) {
+    started();
+    const auto lowestInk = [this] {
+        const QImage strip = control<ScaleStrip>("picLabels(0)")->image();
+        return inkBounds(strip, strip.pixelColor(strip.width() - 1, strip.height() - 1)).bottom();
+    };
+    const int before = lowestInk();
+    window->resize(534, 500);
+    EXPECT_GE(lowestInk(), before + 140) << "the window grew by 148 pixels";
+}
+
 TEST_F(MainWindow, SmallestWindowKeepsTheFiguresTheGraphAndTheOptionsApart) {
     started();
     window->resize(10, 10);
