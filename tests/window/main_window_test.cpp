@@ -167,6 +167,21 @@ TEST_F(MainWindow, ProcessorFigureIsTheMeanWithin0To100AndSurvivesSamplerErrors)
     EXPECT_EQ(text("Label3"), "0 %") << "the previous figure stands";
 }
 
+// The distances between the tops of the lit segments in the first column
+// that holds the lit colour.
+std::vector<int> segmentTops(const QImage& shot, QColor lit) {
+    for (int x = 0; x < shot.width(); ++x) {
+        std::vector<int> tops;
+        for (int y = 0; y < shot.height(); ++y)
+            if (shot.pixelColor(x, y) == lit && (y == 0 || shot.pixelColor(x, y - 1) != lit)) tops.push_back(y);
+        if (tops.empty()) continue;
+        std::vector<int> distances;
+        for (std::size_t i = 1; i < tops.size(); ++i) distances.push_back(tops[i] - tops[i - 1]);
+        return distances;
+    }
+    return {};
+}
+
 // What the window shows after real ticks: the segments lit and in which
 // colour, the figures, the clock line and the lists' entries.
 TEST_F(MainWindow, MetersFiguresClockLineAndListsShowTheReading) {
@@ -181,6 +196,8 @@ TEST_F(MainWindow, MetersFiguresClockLineAndListsShowTheReading) {
     EXPECT_EQ(litSegments(false), 13) << "segments 0 .. floor(61 / 5)";
     EXPECT_EQ(meters().segmentColor(true, 7), QColor(0, 100, 255));
     EXPECT_EQ(meters().segmentColor(false, 12), QColor(255, 255, 0));
+    const QImage panel = control<QWidget>("Picture1")->grab().toImage();
+    EXPECT_EQ(segmentTops(panel, QColor(0, 100, 255)), (std::vector<int>(7, 8))) << "120 twips apart";
     auto broken = processorData(2, {0, 0});
     broken[0] = std::byte{'X'};
     samplerOs.blocks = {broken};
