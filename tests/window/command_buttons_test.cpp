@@ -149,6 +149,17 @@ TEST_F(Commands, FullDiskIsReportedWithTheSystemsReasonAndNotCounted) {
 }
 #endif
 
+// Clear starts a new sampler, which counts the processors afresh (a third
+// came online meanwhile, busy while the other two idle).
+TEST_F(Commands, ClearCountsTheProcessorsAfresh) {
+    constexpr std::int64_t kSecond = 10'000'000;
+    samplerOs.processors = 3;
+    samplerOs.blocks = {processorData(10, {0, 0, 0}), processorData(11, {kSecond, kSecond, 0})};
+    click(1);
+    window->tmrUpdate_Timer();
+    EXPECT_EQ(text("Label3"), "33 %");
+}
+
 TEST_F(Commands, PauseSurvivesADirectTickAndClearRestartsTheGraph) {
     click(2);
     EXPECT_EQ(pause()->text(), "Start");
