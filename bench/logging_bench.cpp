@@ -2,12 +2,12 @@
 // does while logging.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <cstdio>
 #include <filesystem>
-#include <unistd.h>
 
-#include "platform/append_file.h"
 #include "logging/log_lines.h"
+#include "platform/append_file.h"
 
 namespace {
 

@@ -30,9 +30,7 @@ protected:
         picture_ = QImage(size(), QImage::Format_RGB32);
         picture_.fill(Qt::black);
     }
-    void paintEvent(QPaintEvent* event) override {
-        QPainter(this).drawImage(event->rect(), picture_, event->rect());
-    }
+    void paintEvent(QPaintEvent* event) override { QPainter(this).drawImage(event->rect(), picture_, event->rect()); }
 
 private:
     QImage picture_;

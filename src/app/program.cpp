@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "app/command_line.h"
-#include "platform/parent_console.h"
 #include "platform/os_factory.h"
+#include "platform/parent_console.h"
 #include "platform/qt/app_folders.h"
 #include "platform/qt/current_user.h"
 #include "platform/qt/desktop_services.h"
@@ -82,8 +82,8 @@ int runTideMark(int& argc, char** argv, const std::function<void(frmMain&)>& sta
     auto settings = makeUserSettingsStore();
     auto lock = makeInstanceLock(userLockFolder(), "TideMark");
     auto clock = makeSystemClock();
-    frmMain window({*samplerOs, *machine, *shell, *dialogs, *settings, *lock, *clock, programFolder(),
-                    userDataFolder(), TIDEMARK_WEB_ADDRESS, windowsCanStayOnTop()});
+    frmMain window({*samplerOs, *machine, *shell, *dialogs, *settings, *lock, *clock, programFolder(), userDataFolder(),
+                    TIDEMARK_WEB_ADDRESS, windowsCanStayOnTop()});
     openWindow = &window;
     std::atexit(endOpenWindow);
     int status = 0;

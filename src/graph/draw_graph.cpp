@@ -9,9 +9,7 @@ namespace {
 
 // Fractional coordinates go to the nearest pixel; the clamp keeps wild
 // readings representable, the canvas clips them anyway.
-int toPixel(float coordinate) {
-    return static_cast<int>(std::nearbyint(std::clamp(coordinate, -1.0e6f, 1.0e6f)));
-}
+int toPixel(float coordinate) { return static_cast<int>(std::nearbyint(std::clamp(coordinate, -1.0e6f, 1.0e6f))); }
 
 float heightOf(std::int16_t percent, float H) { return H - percent * H / 100.0f; }
 
@@ -35,8 +33,7 @@ void drawGrid(PixelCanvas& canvas, const GraphSettings& settings, const Drawing&
 
 void drawLine(PixelCanvas& canvas, int x0, int y0, int x1, int y1, Rgb color, const Drawing& d) {
     for (int dy = 0; dy < d.thickness; ++dy)
-        for (int dx = 0; dx < d.thickness; ++dx)
-            canvas.line(x0 + dx, y0 + dy, x1 + dx, y1 + dy, color, d.fromX, d.toX);
+        for (int dx = 0; dx < d.thickness; ++dx) canvas.line(x0 + dx, y0 + dy, x1 + dx, y1 + dy, color, d.fromX, d.toX);
 }
 
 // Segment i joins sample i - 1 to sample i: the processor's first, then the

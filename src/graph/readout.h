@@ -19,7 +19,7 @@ Readout readoutAt(float X, float Y, float W, float H);
 enum class ReadoutChange { Show, Hide, Keep };
 
 // Buttons as bits: 1 left, 2 right, 4 middle.
-ReadoutChange onMouseDown(int button);      // the button that went down
+ReadoutChange onMouseDown(int button);       // the button that went down
 ReadoutChange onMouseMove(int heldButtons);  // the buttons held
 ReadoutChange onMouseUp();
 

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QLocale>
 
-#include "platform/append_file.h"
 #include "logging/log_lines.h"
+#include "platform/append_file.h"
 #include "platform/qt/app_folders.h"
 
 namespace tidemark {
@@ -27,7 +27,8 @@ DailyLog::DailyLog(Clock& clock, QString programFolder, QString userDataFolder)
       programFolder_(std::move(programFolder)),
       userDataFolder_(std::move(userDataFolder)),
       timeFormat_(logfile::timeFormatWithSeconds(QLocale::system().timeFormat(QLocale::ShortFormat).toStdString())),
-      dayHalves_{QLocale::system().amText().toUpper().toStdString(), QLocale::system().pmText().toUpper().toStdString()} {}
+      dayHalves_{QLocale::system().amText().toUpper().toStdString(),
+                 QLocale::system().pmText().toUpper().toStdString()} {}
 
 std::string DailyLog::logTime(const QDateTime& t) const {
     return logfile::formatTime(timeFormat_, t.time().hour(), t.time().minute(), t.time().second(), dayHalves_);
@@ -61,8 +62,8 @@ bool DailyLog::folderReady(LogReport& report) {
         folderLinks_ = folder.links;
         return true;
     }
-    report = failure(QString("The log folder %1 could not be made: %2")
-                         .arg(QDir::toNativeSeparators(folder.path), folder.error));
+    report = failure(
+        QString("The log folder %1 could not be made: %2").arg(QDir::toNativeSeparators(folder.path), folder.error));
     return false;
 }
 
@@ -71,8 +72,8 @@ LogReport DailyLog::append(const std::string& path, const std::string& bytes, Li
     if (result.ok()) return {};
     if (result.status == AppendResult::Status::InUse)
         return failure("Please close Excel (or the program that has the file open).");
-    return failure(QString("The log file %1 could not be written: %2")
-                       .arg(shown(path), QString::fromStdString(result.reason)));
+    return failure(
+        QString("The log file %1 could not be written: %2").arg(shown(path), QString::fromStdString(result.reason)));
 }
 
 LogReport DailyLog::start() {

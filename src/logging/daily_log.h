@@ -55,7 +55,7 @@ private:
     Clock& clock_;
     QString programFolder_;
     QString userDataFolder_;
-    QString folder_;  // empty until a log folder could be made
+    QString folder_;                                  // empty until a log folder could be made
     FolderLinks folderLinks_ = FolderLinks::Refused;  // whether a link may stand for it
     QString title_;
     bool on_ = false;

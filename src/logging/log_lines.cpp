@@ -67,9 +67,7 @@ std::size_t runLength(std::string_view text, std::size_t at) {
     return end - at;
 }
 
-std::string number(int value, std::size_t letters) {
-    return letters >= 2 ? twoDigits(value) : std::to_string(value);
-}
+std::string number(int value, std::size_t letters) { return letters >= 2 ? twoDigits(value) : std::to_string(value); }
 
 std::string lowerAscii(std::string text) {
     for (char& c : text)
@@ -123,10 +121,18 @@ std::string formatTime(std::string_view format, int hour, int minute, int second
                 i = end;
                 continue;
             }
-            case 'h': text += number(clockHour, letters); break;
-            case 'H': text += number(hour, letters); break;
-            case 'm': text += number(minute, letters); break;
-            case 's': text += number(second, letters); break;
+            case 'h':
+                text += number(clockHour, letters);
+                break;
+            case 'H':
+                text += number(hour, letters);
+                break;
+            case 'm':
+                text += number(minute, letters);
+                break;
+            case 's':
+                text += number(second, letters);
+                break;
             case 'A':
             case 'a': {
                 const std::string& half = hour < 12 ? halves.am : halves.pm;
@@ -135,7 +141,10 @@ std::string formatTime(std::string_view format, int hour, int minute, int second
                 i += withP ? 2 : 1;
                 continue;
             }
-            default: text += c; i += 1; continue;
+            default:
+                text += c;
+                i += 1;
+                continue;
         }
         i += letters;
     }
@@ -158,8 +167,7 @@ std::string startBlock(bool fileExisted, std::string_view shortDate, std::string
 }
 
 std::string readingLine(std::string_view cpuLabel, std::string_view memLabel) {
-    return std::string(upToFirstSpace(cpuLabel)) + "\t" + std::string(upToFirstSpace(memLabel)) +
-           std::string(kLineEnd);
+    return std::string(upToFirstSpace(cpuLabel)) + "\t" + std::string(upToFirstSpace(memLabel)) + std::string(kLineEnd);
 }
 
 std::string stopLine(std::string_view shortTime) { return "Stop>" + std::string(shortTime) + std::string(kLineEnd); }

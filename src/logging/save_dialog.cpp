@@ -6,8 +6,8 @@
 #include <QImageWriter>
 #include <QRandomGenerator>
 
-#include "platform/qt/durable_file.h"
 #include "platform/qt/current_user.h"
+#include "platform/qt/durable_file.h"
 
 namespace tidemark {
 namespace {
@@ -33,8 +33,10 @@ bool mayWriteAt(Dialogs& dialogs, QWidget* owner, SaveDialogResult& state) {
     const QFileInfo entry(path);
     state.SaveWritePath = state.SaveFileName;
     if (entry.isSymLink() && !madeByUserOrSystem(path))
-        return refuse(dialogs, owner, QString("%1 is a link another user made; the picture is not saved through it. "
-                                              "Choose another name.").arg(shown(path)));
+        return refuse(dialogs, owner,
+                      QString("%1 is a link another user made; the picture is not saved through it. "
+                              "Choose another name.")
+                          .arg(shown(path)));
     if (entry.isDir()) return refuse(dialogs, owner, QString("%1 is a folder. Choose a file name.").arg(shown(path)));
     if (entry.isSymLink()) {
         const QString target = entry.symLinkTarget();
@@ -54,8 +56,7 @@ void SplitSavePath(SaveDialogResult& state) { state.SaveFileTitle = fileTitleOf(
 
 void ShowSaveDialog(Dialogs& dialogs, QWidget* owner, SaveDialogResult& state) {
     const QString initial = QDir::current().filePath(QString::fromStdString(state.SaveFileTitle));
-    const auto chosen =
-        dialogs.saveFileName(owner, "Save File", initial, {"BitMap Files (*.bmp)", "All Files (*.*)"});
+    const auto chosen = dialogs.saveFileName(owner, "Save File", initial, {"BitMap Files (*.bmp)", "All Files (*.*)"});
     if (!chosen) {
         state.SaveFileChosen = false;
         return;
@@ -66,8 +67,7 @@ void ShowSaveDialog(Dialogs& dialogs, QWidget* owner, SaveDialogResult& state) {
     if (state.SaveFileChosen) SplitSavePath(state);
 }
 
-QString saveGraphPicture(Dialogs& dialogs, QWidget* owner, SaveState& state,
-                         const std::function<QImage()>& picture) {
+QString saveGraphPicture(Dialogs& dialogs, QWidget* owner, SaveState& state, const std::function<QImage()>& picture) {
     if (isReplaceableTitle(state.dialog.SaveFileTitle)) state.dialog.SaveFileTitle = defaultSaveTitle(state.SaveCount);
     ShowSaveDialog(dialogs, owner, state.dialog);
     if (!state.dialog.SaveFileChosen) return {};

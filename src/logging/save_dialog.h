@@ -31,8 +31,7 @@ struct SaveState {
 // the file is written (the graph goes on while the dialog is open). Returns
 // the message for the user when the file could not be written; empty
 // otherwise, also after a cancel. SaveCount rises with every bitmap written.
-QString saveGraphPicture(Dialogs& dialogs, QWidget* owner, SaveState& state,
-                         const std::function<QImage()>& picture);
+QString saveGraphPicture(Dialogs& dialogs, QWidget* owner, SaveState& state, const std::function<QImage()>& picture);
 
 // Writes the picture as a 24-bit bitmap into a new file that then takes the
 // place of whatever stands at `path`: an existing file is replaced only once

@@ -111,8 +111,7 @@ void CPULoad::collectNt() {
         if (!object) raise(kNoProcessorObject, ".CollectData", "Unable to locate the 'Processor' performance object");
         if (CPUCount < 1) GetCPUCount();
         const auto counterOffset = perf::findCounterOffset(data, *object, perf::kProcessorTimeCounterIndex);
-        if (!counterOffset)
-            raise(8005, ".CollectData", "Unable to locate the '% of CPU usage' performance counter");
+        if (!counterOffset) raise(8005, ".CollectData", "Unable to locate the '% of CPU usage' performance counter");
         const auto instances = perf::readInstances(data, *object, *counterOffset);
         InSampleBefore.swap(InLastSample);
         std::fill(InLastSample.begin(), InLastSample.end(), false);

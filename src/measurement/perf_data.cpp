@@ -63,7 +63,7 @@ bool hasPerfSignature(Bytes data) {
 
 SystemTime blockSystemTime(Bytes data) {
     const std::size_t at = block::kSystemTime;
-    return SystemTime{readU16(data, at), readU16(data, at + 2), readU16(data, at + 4), readU16(data, at + 6),
+    return SystemTime{readU16(data, at),     readU16(data, at + 2),  readU16(data, at + 4),  readU16(data, at + 6),
                       readU16(data, at + 8), readU16(data, at + 10), readU16(data, at + 12), readU16(data, at + 14)};
 }
 

@@ -35,8 +35,7 @@ std::optional<std::size_t> findObject(Bytes data, std::uint32_t titleIndex);
 
 // The CounterOffset of the object's counter with this title index, stepping
 // from definition to definition by ByteLength; nothing when none has it.
-std::optional<std::uint32_t> findCounterOffset(Bytes data, std::size_t objectOffset,
-                                               std::uint32_t counterIndex);
+std::optional<std::uint32_t> findCounterOffset(Bytes data, std::size_t objectOffset, std::uint32_t counterIndex);
 
 struct InstanceValue {
     // The instance's name read as a decimal number; nothing for names that
@@ -47,7 +46,6 @@ struct InstanceValue {
 
 // Every instance of the object with the 8-byte counter value at counterOffset
 // of its counter block.
-std::vector<InstanceValue> readInstances(Bytes data, std::size_t objectOffset,
-                                         std::uint32_t counterOffset);
+std::vector<InstanceValue> readInstances(Bytes data, std::size_t objectOffset, std::uint32_t counterOffset);
 
 }  // namespace tidemark::perf

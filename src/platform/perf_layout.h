@@ -10,7 +10,7 @@ namespace tidemark::perf {
 constexpr std::uint32_t kProcessorObjectIndex = 238;
 constexpr std::uint32_t kProcessorTimeCounterIndex = 6;
 
-namespace block {  // PERF_DATA_BLOCK
+namespace block {                      // PERF_DATA_BLOCK
 constexpr std::size_t kSignature = 0;  // four UTF-16 characters "PERF"
 constexpr std::size_t kLittleEndian = 8;
 constexpr std::size_t kVersion = 12;

@@ -13,10 +13,10 @@ namespace tidemark {
 class SamplerOs {
 public:
     static constexpr std::uint32_t kPlatformNt = 2;
-    static constexpr long kMoreData = 234;              // the buffer was too small
+    static constexpr long kMoreData = 234;  // the buffer was too small
     static constexpr std::uint32_t kKeyAllAccess = 0xF003F;
     static constexpr std::uint32_t kKeyRead = 0x20019;
-    using DynKey = std::uintptr_t;                     // 0 = no key
+    using DynKey = std::uintptr_t;  // 0 = no key
 
     virtual ~SamplerOs() = default;
 

@@ -1,16 +1,16 @@
 #include "tools/frm_about.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <algorithm>
 
+#include "platform/qt/design.h"
 #include "tools/launchers.h"
 #include "tools/product.h"
 #include "tools/system_info.h"
-#include "platform/qt/design.h"
 
 namespace tidemark {
 namespace {
@@ -56,7 +56,8 @@ void frmAbout::createControls() {
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
     // The caption is the address, shown as a link in blue, underlined.
-    lblURL = makeLabel(this, "lblURL", QString("<a href=\"%1\" style=\"color:#0000ff\">%1</a>").arg(webAddress_.toHtmlEscaped()),
+    lblURL = makeLabel(this, "lblURL",
+                       QString("<a href=\"%1\" style=\"color:#0000ff\">%1</a>").arg(webAddress_.toHtmlEscaped()),
                        {1020, 2100, 2130, 195});
     lblURL->setFont(designFont("MS Sans Serif", 8.25));
     lblURL->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
@@ -99,8 +100,9 @@ void frmAbout::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setPen(QPen(QColor(128, 128, 128), 1));
     painter.drawLine(twipsToPixels(90), twipsToPixels(2445), twipsToPixels(5654), twipsToPixels(2445));
-    painter.fillRect(QRect(QPoint(twipsToPixels(105), twipsToPixels(2460)), QPoint(twipsToPixels(5654), twipsToPixels(2460) + 1)),
-                     Qt::white);
+    painter.fillRect(
+        QRect(QPoint(twipsToPixels(105), twipsToPixels(2460)), QPoint(twipsToPixels(5654), twipsToPixels(2460) + 1)),
+        Qt::white);
 }
 
 void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }

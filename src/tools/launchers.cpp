@@ -34,7 +34,9 @@ LaunchResult startFirstFound(Shell& shell, const ToolChain& tools) {
     return result;
 }
 
-LaunchResult startServicesTool(Shell& shell, const LaunchLists& lists) { return startFirstFound(shell, lists.services); }
+LaunchResult startServicesTool(Shell& shell, const LaunchLists& lists) {
+    return startFirstFound(shell, lists.services);
+}
 
 LaunchResult startSystemInfoTool(Shell& shell, const LaunchLists& lists) {
     return startFirstFound(shell, lists.systemInfo);
@@ -55,8 +57,7 @@ LaunchResult startFolderOpener(Shell& shell, const QString& folder, const QStrin
 
 }  // namespace
 
-LaunchResult openFolder(Shell& shell, const QString& folder, const LateFailure& failedLater,
-                        const LaunchLists& lists) {
+LaunchResult openFolder(Shell& shell, const QString& folder, const LateFailure& failedLater, const LaunchLists& lists) {
     const QStringList desktop{"the desktop's file browser"};
     if (lists.desktopOpensFolders) {
         const auto tryOpeners = [&shell, folder, openers = lists.folderOpeners, desktop, failedLater] {

@@ -9,7 +9,8 @@ namespace tidemark {
 
 QString findSystemInfoProgram(Shell&) {
     std::string path;
-    if (GetKeyValue("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", path)) return QString::fromLocal8Bit(path.c_str());
+    if (GetKeyValue("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", path))
+        return QString::fromLocal8Bit(path.c_str());
     if (!GetKeyValue("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", path)) return {};
     const QString program = QString::fromLocal8Bit(path.c_str()) + "\\MSINFO32.EXE";
     return QFileInfo(program).isFile() ? program : QString();

@@ -1,9 +1,9 @@
 #include "window/frm_main.h"
 
 #include <QCloseEvent>
-#include <QEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -34,11 +34,13 @@ constexpr std::int32_t kWebVisitStart = 18;
 // The user's words for a sampler that cannot give a single figure.
 QString noProcessorLoadText(const CPULoadError& error) {
     const QString why = error.number() == kObjectErrorBase + kNoProcessorObject
-                            ? QStringLiteral("the system's performance data holds no processor figures; Windows "
-                                             "performance counters may be switched off")
+                            ? QStringLiteral(
+                                  "the system's performance data holds no processor figures; Windows "
+                                  "performance counters may be switched off")
                             : QString::fromStdString(error.description());
-    return QStringLiteral("The processor load cannot be read on this computer: %1.\n\nThe processor figure shows "
-                          "n/a and is left out of the graph and the log; the memory figures go on.")
+    return QStringLiteral(
+               "The processor load cannot be read on this computer: %1.\n\nThe processor figure shows "
+               "n/a and is left out of the graph and the log; the memory figures go on.")
         .arg(why);
 }
 
@@ -130,7 +132,7 @@ void frmMain::resizeEvent(QResizeEvent* event) {
     // The bottom strip is docked: it follows the window whether or not the
     // rest is laid out again.
     mBottomStrip->setGeometry(0, height() - twipsToPixels(kPicture2HeightTwips), width(),
-                          twipsToPixels(kPicture2HeightTwips));
+                              twipsToPixels(kPicture2HeightTwips));
     Form_Resize();
 }
 
@@ -207,8 +209,8 @@ std::int16_t frmMain::sampleProcessorFigure() {
 std::int16_t frmMain::noProcessorFigure() {
     if (!mToldNoProcessorFigure) {
         mToldNoProcessorFigure = true;
-        const QString text = mSamplerFailure.isEmpty() ? QStringLiteral("The processor load cannot be read.")
-                                                        : mSamplerFailure;
+        const QString text =
+            mSamplerFailure.isEmpty() ? QStringLiteral("The processor load cannot be read.") : mSamplerFailure;
         QTimer::singleShot(0, this, [this, text] { mServices.dialogs.exclamation(this, "TIDEMARK", text); });
     }
     return mLastCpu = kNoFigure;

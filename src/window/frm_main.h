@@ -51,17 +51,17 @@ public:
     void tmrUpdate_Timer();  // tmrUpdate: the update timer
     void DrawLabels();
     void CmbSchaal_Click();  // CmbSchaal: the scale-division list
-    void Command2_Click();  // Command2: the web-site button
+    void Command2_Click();   // Command2: the web-site button
     void GetMemoryInfo();
-    void chkLogTodisk_Click();  // chkLogTodisk: Log data
+    void chkLogTodisk_Click();         // chkLogTodisk: Log data
     void CmdOptions_Click(int index);  // CmdOptions: Save, Clear, Pause and Open, by OptionButton
-    void ChkOnTop_Click();  // ChkOnTop: Stay On Top
+    void ChkOnTop_Click();             // ChkOnTop: Stay On Top
     void SetWindowOnTop(bool on);
-    void CmbRefresh_Click();  // CmbRefresh: the refresh interval, picked from its list
+    void CmbRefresh_Click();                // CmbRefresh: the refresh interval, picked from its list
     void CmbRefresh_KeyPress(int keyCode);  // CmbRefresh: a key typed into it
-    void Command1_Click();  // Command1: Services
-    void Command3_Click();  // Command3: System Info
-    void CmdHelp_Click(int index);  // CmdHelp: About and Help, by HelpButton
+    void Command1_Click();                  // Command1: Services
+    void Command3_Click();                  // Command3: System Info
+    void CmdHelp_Click(int index);          // CmdHelp: About and Help, by HelpButton
     void LogItToDisk();
     void LogStopOnExit();
 
@@ -107,9 +107,9 @@ private:
     std::unique_ptr<CPULoad> mSampler;
     std::int32_t mCPUCount = 0;
     bool mLoaded = false;
-    bool mUnloaded = false;  // Form_Unload has run: nothing more is written or started
+    bool mUnloaded = false;       // Form_Unload has run: nothing more is written or started
     bool mToldStayOnTop = false;  // the desktop cannot keep windows on top, and the user knows
-    bool mPaused = false;  // the user's pause; a tick never restarts a paused timer
+    bool mPaused = false;         // the user's pause; a tick never restarts a paused timer
     QString mSavedCaption;
     DailyLog mLog;
     MemoryStatus mMemStatus;
@@ -118,7 +118,7 @@ private:
     bool mHadProcessorFigure = false;  // a sampler of this run has given a figure
     bool mToldNoProcessorFigure = false;
     QString mSamplerFailure;  // in the user's words, when the sampler failed
-    Reading mReading;  // the last tick's, which the labels, graph, meters and log show
+    Reading mReading;         // the last tick's, which the labels, graph, meters and log show
     StretchLayout mLayout;
     SaveState mSave;
 
@@ -133,7 +133,7 @@ private:
     QCheckBox* mStayOnTopBox = nullptr;
     QComboBox* mRefreshBox = nullptr;
     enum PausePicture : int { kStartPicture = 0, kPausePicture = 1 };  // cmdicon(0..1)
-    std::array<QToolButton*, 2> mPausePictures{};  // by PausePicture
+    std::array<QToolButton*, 2> mPausePictures{};                      // by PausePicture
     QTimer* mUpdateTimer = nullptr;
 };
 

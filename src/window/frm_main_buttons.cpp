@@ -41,11 +41,20 @@ void frmMain::LogStopOnExit() { mLog.stopOnExit(); }
 
 void frmMain::CmdOptions_Click(int index) {
     switch (index) {
-        case kSave: saveGraph(); break;
-        case kClear: clearGraph(); break;
-        case kPause: togglePause(); break;
-        case kOpen: openLogFolder(); break;
-        default: break;
+        case kSave:
+            saveGraph();
+            break;
+        case kClear:
+            clearGraph();
+            break;
+        case kPause:
+            togglePause();
+            break;
+        case kOpen:
+            openLogFolder();
+            break;
+        default:
+            break;
     }
     mNoFocus->setFocus();
 }

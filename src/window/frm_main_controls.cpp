@@ -24,8 +24,8 @@ static void initResources() { Q_INIT_RESOURCE(tidemark); }
 namespace tidemark {
 namespace {
 
-QToolButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& icon,
-                        int iconSize, const QString& tooltip = {}) {
+QToolButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& icon, int iconSize,
+                        const QString& tooltip = {}) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setText(caption);
@@ -86,7 +86,8 @@ void frmMain::createControls() {
 
     createBottomStrip();
     mMeters = new MeterFrame(mLayout.FrmVU, this);
-    mGraphPanel = new GraphPanel(mLayout, [this] { CmbSchaal_Click(); }, this);
+    mGraphPanel = new GraphPanel(
+        mLayout, [this] { CmbSchaal_Click(); }, this);
 }
 
 void frmMain::createBottomStrip() {
@@ -103,7 +104,8 @@ void frmMain::createBottomStrip() {
 void frmMain::createOptionButtons(QWidget* frame) {
     mCommandButtons[kSave] = makeButton(frame, "CmdOptions(0)", "Save", "save", 24, "Save screen as BMP");
     placeTwips(mCommandButtons[kSave], {120, 240, 675, 750});
-    mLogDataBox = makeButton(frame, "chkLogTodisk", "Log data", "log", 24, "Log data readings also to disk (Excel-file)");
+    mLogDataBox =
+        makeButton(frame, "chkLogTodisk", "Log data", "log", 24, "Log data readings also to disk (Excel-file)");
     mLogDataBox->setCheckable(true);
     // Mouse and keyboard alike start or stop logging.
     connect(mLogDataBox, &QToolButton::clicked, this, &frmMain::chkLogTodisk_Click);

@@ -17,7 +17,7 @@ namespace tidemark {
 namespace {
 
 constexpr int kLineEditMargins = 2 * 2 + 2;  // the line edit's own text margins and its cursor
-constexpr int kHistoryBeyondWidth = 20;  // columns kept beyond the graph's width
+constexpr int kHistoryBeyondWidth = 20;      // columns kept beyond the graph's width
 
 }  // namespace
 
@@ -38,9 +38,15 @@ void GraphPanel::createGraph() {
     mGraph->setMouseHandler([this](GraphView::MouseEvent event, int buttons, QPointF at) {
         const auto X = static_cast<float>(at.x()), Y = static_cast<float>(at.y());
         switch (event) {
-            case GraphView::MouseEvent::Down: Graph_MouseDown(buttons, X, Y); break;
-            case GraphView::MouseEvent::Move: Graph_MouseMove(buttons, X, Y); break;
-            case GraphView::MouseEvent::Up: Graph_MouseUp(buttons, X, Y); break;
+            case GraphView::MouseEvent::Down:
+                Graph_MouseDown(buttons, X, Y);
+                break;
+            case GraphView::MouseEvent::Move:
+                Graph_MouseMove(buttons, X, Y);
+                break;
+            case GraphView::MouseEvent::Up:
+                Graph_MouseUp(buttons, X, Y);
+                break;
         }
     });
 }

@@ -76,8 +76,8 @@ QImage GraphView::deviceImage() {
                           static_cast<float>(canvas_.height()), static_cast<float>(scale));
         deviceCanvasStale_ = false;
     }
-    QImage image(reinterpret_cast<const uchar*>(deviceCanvas_.storage()), deviceCanvas_.width(),
-                 deviceCanvas_.height(), deviceCanvas_.width() * 4, QImage::Format_RGB32);
+    QImage image(reinterpret_cast<const uchar*>(deviceCanvas_.storage()), deviceCanvas_.width(), deviceCanvas_.height(),
+                 deviceCanvas_.width() * 4, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     return image;
 }
@@ -93,7 +93,8 @@ void GraphView::paintCanvas(QPainter& painter, const QRect& dirty) const {
     const QRect left = QRect(0, 0, canvas_.width() - first, canvas_.height()).intersected(wanted);
     const QRect right = QRect(canvas_.width() - first, 0, first, canvas_.height()).intersected(wanted);
     if (!left.isEmpty()) painter.drawImage(origin + left.topLeft(), storage, left.translated(first, 0));
-    if (!right.isEmpty()) painter.drawImage(origin + right.topLeft(), storage, right.translated(first - canvas_.width(), 0));
+    if (!right.isEmpty())
+        painter.drawImage(origin + right.topLeft(), storage, right.translated(first - canvas_.width(), 0));
 }
 
 // The raster engine hands a clipped image copy of more than about a hundred
@@ -121,7 +122,8 @@ void GraphView::paintEvent(QPaintEvent* event) {
 namespace {
 
 int buttonBits(Qt::MouseButtons buttons) {
-    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) | (buttons & Qt::MiddleButton ? 4 : 0);
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+           (buttons & Qt::MiddleButton ? 4 : 0);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ struct StretchLayout {
     TwipRect lblscale1{6720, 180, 255, 5475};
 };
 
-constexpr int kPicture2HeightTwips = 1215;  // the bottom strip, docked
+constexpr int kPicture2HeightTwips = 1215;            // the bottom strip, docked
 constexpr TwipRect kReadoutBoxTwips{0, 0, 315, 180};  // the graph's read-out box, never narrower
 
 // The layout for the window's outer width W and height H in twips.

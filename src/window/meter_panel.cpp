@@ -26,7 +26,8 @@ void MeterPanel::setColors(QColor cpuLit, QColor memLit, QColor off) {
 }
 
 void MeterPanel::repaintBetween(bool cpuBar, int oldLevel, int newLevel) {
-    for (int i = std::max(0, std::min(oldLevel, newLevel) + 1); i <= std::min(kSegments - 1, std::max(oldLevel, newLevel)); ++i)
+    for (int i = std::max(0, std::min(oldLevel, newLevel) + 1);
+         i <= std::min(kSegments - 1, std::max(oldLevel, newLevel)); ++i)
         update(segmentRect(cpuBar, i));
 }
 

@@ -1,23 +1,23 @@
 // The program as a real process: started without a display, with options,
 // from folders of its own or not, as a second copy, and ended by signals
 // from outside.
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <functional>
 #ifndef _WIN32
-#include <csignal>
 #include <pwd.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 #endif
 
 namespace tidemark {
@@ -88,9 +88,11 @@ TEST(Program, WithoutADisplayOrItsPluginSaysWhichInOneLineAndExitsWithStatus1) {
     } rows[] = {
         {"no display named", {}, "no display could be opened (neither DISPLAY nor WAYLAND_DISPLAY is set)"},
         {"nobody serves the display", {"DISPLAY=:4077"}, "no display could be opened (DISPLAY=:4077)"},
-        {"no such plugin", {"DISPLAY=:4077", "QT_QPA_PLATFORM=nosuch"},
+        {"no such plugin",
+         {"DISPLAY=:4077", "QT_QPA_PLATFORM=nosuch"},
          "the display platform plugin could not be loaded: Could not find the Qt platform plugin \"nosuch\""},
-        {"the plugin's library does not load", {"DISPLAY=:4077", "QT_PLUGIN_PATH=" + plugins.path()},
+        {"the plugin's library does not load",
+         {"DISPLAY=:4077", "QT_PLUGIN_PATH=" + plugins.path()},
          "libQt6XcbQpa.so.0: cannot open shared object file"},
     };
     for (const auto& row : rows) {
@@ -115,8 +117,8 @@ TEST(Program, TermIntAndHupEndItLikeAClose) {
         SCOPED_TRACE(number);
         QTemporaryDir folder, home;  // the program logs into "Log" beside itself
         ASSERT_TRUE(QFile::copy(SIGNAL_CHILD, folder.filePath("tidemark-child")));
-        const QByteArray bytes = logOfACopyEndedBy(number, folder.filePath("tidemark-child"), folder.filePath("Log"),
-                                                   withHome(home.path()));
+        const QByteArray bytes =
+            logOfACopyEndedBy(number, folder.filePath("tidemark-child"), folder.filePath("Log"), withHome(home.path()));
         EXPECT_EQ(bytes.count("Stop>"), 1) << bytes.toStdString();
         EXPECT_TRUE(bytes.endsWith("\t")) << "the exit stop line ends the file";
     }
@@ -161,8 +163,8 @@ TEST(Program, SettingsFileThatIsAPipeHoldsNothingUp) {
     ASSERT_TRUE(QFile::copy(SIGNAL_CHILD, folder.filePath("tidemark-child")));
     QProcessEnvironment environment = withHome(home.path());
     environment.remove("XDG_CONFIG_HOME");
-    EXPECT_FALSE(logOfACopyEndedBy(SIGTERM, folder.filePath("tidemark-child"), folder.filePath("Log"), environment)
-                     .isEmpty());
+    EXPECT_FALSE(
+        logOfACopyEndedBy(SIGTERM, folder.filePath("tidemark-child"), folder.filePath("Log"), environment).isEmpty());
 }
 
 #endif
@@ -175,7 +177,8 @@ TEST(Program, OptionsAnswerWithoutADisplayAndUnknownOnesAreUsageErrors) {
 #else
     const QString usage = "Usage: tidemark [options]\n";
 #endif
-    const std::tuple<QString, int, QString> rows[] = {  // argument, status, how what it prints starts
+    const std::tuple<QString, int, QString> rows[] = {
+        // argument, status, how what it prints starts
         {"-h", 0, usage},
         {"--version", 0, "TideMark " PROJECT_VERSION "\n"},
         {"--bogus", 2, "Unknown option 'bogus'.\n\n" + usage},
@@ -221,10 +224,10 @@ std::function<void()> freshHomeMounter(const QByteArray& databaseHome, const QBy
 TEST(Program, LogsBesideItselfOnlyInACopyItsUserOwns) {
     struct Row {
         const char* name;
-        QString binFolder;      // where the copy runs from, under a fresh prefix
-        bool desktopEntry;      // the install rules' entry under the prefix
+        QString binFolder;  // where the copy runs from, under a fresh prefix
+        bool desktopEntry;  // the install rules' entry under the prefix
         bool ownedByAnother;
-        bool withoutHome;       // the database's home is a fresh folder mounted over it
+        bool withoutHome;  // the database's home is a fresh folder mounted over it
         bool beside;
     };
     const Row rows[] = {

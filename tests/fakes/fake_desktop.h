@@ -18,8 +18,8 @@ struct FakeMachineOs : MachineOs {
 struct FakeShell : Shell {
     QStringList opened;
     bool defaultHandlerWorks = true;
-    QStringList onPath;     // program names that findProgram finds
-    QStringList started;    // "program arg1 arg2"
+    QStringList onPath;   // program names that findProgram finds
+    QStringList started;  // "program arg1 arg2"
     bool startFails = false;
     std::function<void()> failLater;  // what the last open was told to call should it fail after all
     bool open(const QString& target, std::function<void()> failedLater) override {
@@ -35,7 +35,7 @@ struct FakeShell : Shell {
 };
 
 struct FakeDialogs : Dialogs {
-    QStringList shown;  // "title|text"
+    QStringList shown;       // "title|text"
     QList<QWidget*> owners;  // the owner of each message and save dialog, in turn
     void information(QWidget* owner, const QString& title, const QString& text) override { record(owner, title, text); }
     void exclamation(QWidget* owner, const QString& title, const QString& text) override { record(owner, title, text); }
@@ -48,7 +48,7 @@ struct FakeDialogs : Dialogs {
     void runModal(QDialog& dialog) override { modalDialogs << dialog.objectName(); }
     QList<std::optional<QString>> saveAnswers;  // the dialog's answers, in turn
     QList<bool> questionAnswers;
-    QStringList saveRequests;                    // "title|initial path|filters"
+    QStringList saveRequests;                     // "title|initial path|filters"
     std::function<void()> whileSaveDialogIsOpen;  // what goes on meanwhile (ticks)
     bool question(QWidget* owner, const QString& title, const QString& text) override {
         record(owner, title, text);

@@ -134,13 +134,14 @@ TEST(ScaleLabels, ElevenAtTheIntegerSpacingAndOneWhenThereIsNoSpacing) {
     EXPECT_EQ(scaleLabels(-5, values).size(), 0u);
 }
 
-
 // Random histories drawn tick by tick, with Clear, resizes, scale changes and
 // a narrowed graph in between: after every tick the picture must equal a
 // full redraw of the same history.
 TEST(ScrollingGraph, EveryTickEqualsAFullRedraw) {
     std::mt19937 random(20261206);
-    auto percent = [&](int spread) { return static_cast<std::int16_t>(std::uniform_int_distribution(-5, spread)(random)); };
+    auto percent = [&](int spread) {
+        return static_cast<std::int16_t>(std::uniform_int_distribution(-5, spread)(random));
+    };
     SampleHistory history;
     PixelCanvas canvas(60, 40);
     history.HistoryCapacity = 80;
@@ -149,11 +150,23 @@ TEST(ScrollingGraph, EveryTickEqualsAFullRedraw) {
     int scrolled = 0;
     for (int tick = 0; tick < 600; ++tick) {
         switch (tick % 150) {
-            case 20: history.HistoryCount = 0; break;                                     // Clear
-            case 40: canvas.resize(75, 33); history.HistoryCapacity = 30; break;         // full short of the edge
-            case 90: history.HistoryCapacity = 95; break;                                // wider
-            case 110: canvas.resize(20, 33); history.HistoryCapacity = 40; break;        // narrowed
-            case 130: settings.ScaleDivision = settings.ScaleDivision == 10 ? 35 : 10; break;
+            case 20:
+                history.HistoryCount = 0;
+                break;  // Clear
+            case 40:
+                canvas.resize(75, 33);
+                history.HistoryCapacity = 30;
+                break;  // full short of the edge
+            case 90:
+                history.HistoryCapacity = 95;
+                break;  // wider
+            case 110:
+                canvas.resize(20, 33);
+                history.HistoryCapacity = 40;
+                break;  // narrowed
+            case 130:
+                settings.ScaleDivision = settings.ScaleDivision == 10 ? 35 : 10;
+                break;
         }
         scrolled += DrawGraph(history, canvas, settings, percent(105), percent(100), shown).scrolled;
         PixelCanvas full(canvas.width(), canvas.height());

@@ -15,7 +15,7 @@ TEST(History, NewestFirstAndFullHistoryKeepsCapacityPlusOne) {
 }
 
 TEST(LevelBars, FivePercentPerSegment) {
-    const std::pair<std::int16_t, int> rows[] = {{0, 0},   {4, 0},   {5, 1},   {9, 1},  {95, 19},
+    const std::pair<std::int16_t, int> rows[] = {{0, 0},   {4, 0},    {5, 1},   {9, 1},   {95, 19},
                                                  {99, 19}, {100, 20}, {-1, -1}, {-5, -1}, {-6, -2}};
     for (auto [percent, level] : rows) {
         SCOPED_TRACE(percent);

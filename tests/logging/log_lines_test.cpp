@@ -15,12 +15,12 @@ TEST(LogName, DatePatternAndPath) {
 
 TEST(LogTimes, EveryLocalesShortFormatKeepsItsSeconds) {
     const std::pair<const char*, const char*> rows[] = {
-        {"HH:mm:ss", "HH:mm:ss"},          // C
-        {"HH:mm", "HH:mm:ss"},             // de_DE
-        {"h:mm AP", "h:mm:ss AP"},         // en_US
-        {"H.mm", "H.mm.ss"},               // fi_FI
-        {"AP h:mm", "AP h:mm:ss"},         // ko_KR
-        {"HH 'h' mm", "HH 'h' mm:ss"},     // fr_CA: a quoted literal is no separator
+        {"HH:mm:ss", "HH:mm:ss"},       // C
+        {"HH:mm", "HH:mm:ss"},          // de_DE
+        {"h:mm AP", "h:mm:ss AP"},      // en_US
+        {"H.mm", "H.mm.ss"},            // fi_FI
+        {"AP h:mm", "AP h:mm:ss"},      // ko_KR
+        {"HH 'h' mm", "HH 'h' mm:ss"},  // fr_CA: a quoted literal is no separator
         {"'um' H:mm 'Uhr'", "'um' H:mm:ss 'Uhr'"},
     };
     for (const auto& [format, expected] : rows) {
@@ -31,7 +31,8 @@ TEST(LogTimes, EveryLocalesShortFormatKeepsItsSeconds) {
 
 TEST(LogTimes, FormattedWithoutTheToolkitAsItWould) {
     const DayHalves korean{"\xEC\x98\xA4\xEC\xA0\x84", "\xEC\x98\xA4\xED\x9B\x84"};  // 오전, 오후
-    const std::tuple<const char*, int, DayHalves, const char*> rows[] = {  // format, hour, halves, 5 and 7 past
+    const std::tuple<const char*, int, DayHalves, const char*> rows[] = {
+        // format, hour, halves, 5 and 7 past
         {"HH:mm:ss", 9, {}, "09:05:07"},
         {"H.mm.ss", 9, {}, "9.05.07"},
         {"h:mm:ss AP", 0, {}, "12:05:07 AM"},

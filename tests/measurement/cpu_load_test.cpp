@@ -18,8 +18,8 @@ using Block = std::vector<std::byte>;
 constexpr std::int64_t kSecond = 10'000'000;  // in 100-ns units
 
 SystemTime at(int second, int millisecond = 0) {
-    return SystemTime{2026, 12, 0, 6, 12, 0, static_cast<std::uint16_t>(second),
-                      static_cast<std::uint16_t>(millisecond)};
+    return SystemTime{
+        2026, 12, 0, 6, 12, 0, static_cast<std::uint16_t>(second), static_cast<std::uint16_t>(millisecond)};
 }
 Block processors(int second, std::vector<std::int64_t> idle) {
     return perf::writePerfData(perf::processorBlock(at(second), idle));
@@ -41,7 +41,8 @@ void expectError(std::int32_t offset, const char* source, const char* descriptio
 
 TEST(IdleArithmetic, UsageIsTheShareNotSpentIdle) {
     constexpr std::int32_t most = std::numeric_limits<std::int32_t>::max();
-    const std::tuple<const char*, std::int64_t, std::int64_t, std::int32_t> rows[] = {  // idle, elapsed, usage
+    const std::tuple<const char*, std::int64_t, std::int64_t, std::int32_t> rows[] = {
+        // idle, elapsed, usage
         {"idle a quarter", 25, 100, 75},
         {"87.5 rounds to 88", 125, 1000, 88},
         {"62.5 rounds to 62", 375, 1000, 62},
@@ -82,11 +83,16 @@ TEST(CPULoad, LoadsOfTheInstancesThatFillASlot) {
     const std::tuple<const char*, std::uint32_t, Block, Block, Loads> rows[] = {
         seed("two_processors.bin", {75, 25}),
         seed("processor_offline_and_new.bin", {50, std::nullopt, 90, std::nullopt}),
-        {"_Total and a processor beyond the count", 2, processors(0, {0, 0, 0}), processors(1, {kSecond / 2, 0, 0}),
+        {"_Total and a processor beyond the count",
+         2,
+         processors(0, {0, 0, 0}),
+         processors(1, {kSecond / 2, 0, 0}),
          {50, 100}},
-        {"a number named twice: its first instance", 1,
+        {"a number named twice: its first instance",
+         1,
          perf::writePerfData(perf::numberedProcessorBlock(at(0), {{0, 0}, {0, kSecond}})),
-         perf::writePerfData(perf::numberedProcessorBlock(at(1), {{0, kSecond / 4}, {0, 0}})), {75}},
+         perf::writePerfData(perf::numberedProcessorBlock(at(1), {{0, kSecond / 4}, {0, 0}})),
+         {75}},
     };
     for (const auto& [name, count, first, second, loads] : rows) {
         SCOPED_TRACE(name);
@@ -182,7 +188,8 @@ TEST(CPULoad, DataTheSamplerCannotUseRaisesTheDocumentedError) {
     }
     FakeSamplerOs noVersion;
     noVersion.versionFails = true;
-    expectError(8001, "CPULoad.Initialize", "Impossible d'obtenir la version de Windows", [&] { CPULoad l(noVersion); });
+    expectError(8001, "CPULoad.Initialize", "Impossible d'obtenir la version de Windows",
+                [&] { CPULoad l(noVersion); });
 }
 
 }  // namespace

@@ -14,11 +14,11 @@ namespace tidemark {
 namespace {
 
 namespace fs = std::filesystem;
+using ::testing::Contains;
 using testing::FileHeldOpen;
 using testing::FileSizeLimit;
 using testing::NotRegularFiles;
 using testing::ReadOnlyFolder;
-using ::testing::Contains;
 
 class AppendFile : public ::testing::Test {
 protected:
@@ -40,7 +40,8 @@ protected:
 };
 
 TEST_F(AppendFile, OnlyAFileHeldBusyIsInUse) {
-    const std::tuple<const char*, bool, AppendResult::Status> rows[] = {  // lets writers in, result
+    const std::tuple<const char*, bool, AppendResult::Status> rows[] = {
+        // lets writers in, result
         {"held by a program that keeps writers out", false, AppendResult::Status::InUse},
         {"open in a viewer that lets writers in", true, AppendResult::Status::Written},
     };
@@ -121,7 +122,8 @@ TEST_F(AppendFile, FileExistsMeansThisExactNormalFile) {
     std::ofstream(folder / "*.bmp") << "x";
     std::error_code noSuchName;
     EXPECT_EQ(fs::exists(folder / "*.bmp", noSuchName), testing::namesMayHoldWildcards());
-    EXPECT_EQ(FileExists(utf8(folder / "*.bmp")), testing::namesMayHoldWildcards()) << "a legal name where there is one";
+    EXPECT_EQ(FileExists(utf8(folder / "*.bmp")), testing::namesMayHoldWildcards())
+        << "a legal name where there is one";
 }
 
 }  // namespace

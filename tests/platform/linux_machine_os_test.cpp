@@ -20,7 +20,8 @@ std::string cpuinfoBlock(int number, const std::string& mhz) {
     for (int i = 0; i < 90; ++i) flags += " flag" + std::to_string(i);
     return "processor\t: " + std::to_string(number) +
            "\nvendor_id\t: GenuineIntel\ncpu family\t: 6\nmodel name\t: Test CPU @ 2.40GHz\n"
-           "stepping\t: 7\ncpu MHz\t\t: " + mhz + "\ncache size\t: 4096 KB\nflags\t\t:" + flags +
+           "stepping\t: 7\ncpu MHz\t\t: " +
+           mhz + "\ncache size\t: 4096 KB\nflags\t\t:" + flags +
            "\nbogomips\t: 4788.91\naddress sizes\t: 46 bits physical, 48 bits virtual\n\n";
 }
 

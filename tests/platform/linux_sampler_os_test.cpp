@@ -96,8 +96,9 @@ TEST(LinuxSampler, EveryProcessorOfABlockLargerThanTheFirstBufferGetsItsLoad) {
 // average the true load: within a tenth of a point, which averaging loads
 // already rounded to whole percent would miss at 500 ms.
 TEST(LinuxSampler, FiguresOfAMinuteAverageTheTrueLoad) {
-    const std::tuple<const char*, int, double> rows[] = {  // interval in ms, true load in %
-        {"idle, 50 ms", 50, 0.2},   {"idle, 100 ms", 100, 0.2},   {"idle, 500 ms", 500, 0.2},
+    const std::tuple<const char*, int, double> rows[] = {
+        // interval in ms, true load in %
+        {"idle, 50 ms", 50, 0.2},  {"idle, 100 ms", 100, 0.2},  {"idle, 500 ms", 500, 0.2},
         {"busy, 50 ms", 50, 99.8}, {"busy, 100 ms", 100, 99.8}, {"busy, 500 ms", 500, 99.8},
     };
     const double tickMicroseconds = 1e6 / static_cast<double>(kTicksPerSecond);
@@ -115,8 +116,8 @@ TEST(LinuxSampler, FiguresOfAMinuteAverageTheTrueLoad) {
             const std::int64_t now = tick * (interval * 1000 + 800) + tick * 7919 % 1400;  // in microseconds
             std::vector<std::pair<int, std::uint64_t>> idle;
             for (int n = 0; n < 2; ++n)  // the processors' ticks fall at different moments
-                idle.push_back({n, static_cast<std::uint64_t>((1 - load / 100) * (now + 3300 * n + 1700) /
-                                                              tickMicroseconds)});
+                idle.push_back(
+                    {n, static_cast<std::uint64_t>((1 - load / 100) * (now + 3300 * n + 1700) / tickMicroseconds)});
             root.write("/proc/stat", procStat(idle));
             clocks.monotonic = {static_cast<time_t>(100 + now / 1'000'000), static_cast<long>(now % 1'000'000 * 1000)};
             sampler.CollectCPUData();

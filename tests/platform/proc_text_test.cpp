@@ -24,8 +24,15 @@ TEST(ProcStat, IdlePlusIowaitOfEachProcessorUnderItsOwnNumber) {
 
 TEST(CpuList, CountIsOneMoreThanTheHighestNumber) {
     const std::pair<const char*, std::optional<std::uint32_t>> rows[] = {
-        {"0-3\n", 4}, {"0-1,4-5,8\n", 9}, {"8,0-3", 9}, {"0-4294967294", 4294967295u}, {"", std::nullopt},
-        {"3-1", std::nullopt}, {"0-", std::nullopt}, {"0,,1", std::nullopt}, {"0-3 junk", std::nullopt},
+        {"0-3\n", 4},
+        {"0-1,4-5,8\n", 9},
+        {"8,0-3", 9},
+        {"0-4294967294", 4294967295u},
+        {"", std::nullopt},
+        {"3-1", std::nullopt},
+        {"0-", std::nullopt},
+        {"0,,1", std::nullopt},
+        {"0-3 junk", std::nullopt},
         {"0-4294967295", std::nullopt},
     };
     for (const auto& [list, count] : rows) EXPECT_EQ(processorCountOfList(list), count) << list;
@@ -33,12 +40,12 @@ TEST(CpuList, CountIsOneMoreThanTheHighestNumber) {
 
 TEST(ProcStat, DamagedLinesAreSkipped) {
     const auto idle = processorIdleTicks(
-        "cpu0 1 2 3\n"              // too few fields
-        "cpu1 1 2 3 4 5\n"          // the oldest kernels: exactly five
-        "cpuX 1 2 3 4 5\n"          // not numbered
-        "cpu2 1 2 x 4 5\n"          // garbage
+        "cpu0 1 2 3\n"                            // too few fields
+        "cpu1 1 2 3 4 5\n"                        // the oldest kernels: exactly five
+        "cpuX 1 2 3 4 5\n"                        // not numbered
+        "cpu2 1 2 x 4 5\n"                        // garbage
         "cpu3 1 2 3 4 99999999999999999999999\n"  // beyond 64 bits
-        "cpu4 1 2 3 4 5");          // no final line feed
+        "cpu4 1 2 3 4 5");                        // no final line feed
     EXPECT_EQ(idle, (std::vector<ProcessorIdle>{{1, 9}, {4, 9}}));
     EXPECT_TRUE(processorIdleTicks("").empty());
     EXPECT_TRUE(processorIdleTicks("cpu").empty());

@@ -12,8 +12,8 @@
 
 #include "measurement/cpu_load.h"
 #include "measurement/perf_data.h"
-#include "platform/perf_layout.h"
 #include "platform/os_factory.h"
+#include "platform/perf_layout.h"
 #include "platform/registry_value.h"
 #include "platform/windows/registry_windows.h"
 

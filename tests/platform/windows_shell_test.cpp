@@ -1,6 +1,7 @@
 // Starting programs through the Windows shell, as the tool buttons do there.
 #include <windows.h>
-#include <shellapi.h>
+
+#include <shellapi.h>  // needs windows.h before it
 
 #include <gtest/gtest.h>
 
@@ -19,9 +20,10 @@ namespace fs = std::filesystem;
 std::string utf8(const fs::path& path) { return utf8FromWide(path.wstring()); }
 
 TEST(WindowsShell, ArgumentsSplitBackUnchangedBySystemsOwnRules) {
-    const std::vector<std::vector<std::string>> rows = {
-        {"plain", "C:\\Users\\Jo Smith\\TideMark", ""}, {"ends in a backslash\\", "two\\\\ back\\\\"},
-        {"say \"hi\"", "a\\\"b"},                      {"Jörg", "tab\there"}};
+    const std::vector<std::vector<std::string>> rows = {{"plain", "C:\\Users\\Jo Smith\\TideMark", ""},
+                                                        {"ends in a backslash\\", "two\\\\ back\\\\"},
+                                                        {"say \"hi\"", "a\\\"b"},
+                                                        {"Jörg", "tab\there"}};
     for (const auto& arguments : rows) {
         const std::wstring line = L"program.exe " + *wideFromUtf8(windowsArguments(arguments));
         int count = 0;

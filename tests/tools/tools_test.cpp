@@ -36,11 +36,14 @@ TEST(Launchers, OpenAsksTheDesktopOnlyWhereItShouldAndGoesOnWhenItFailsLater) {
     }
     FakeShell shell;  // the handler took it, then found no way to open it
     QStringList toldLater;
-    ASSERT_TRUE(openFolder(shell, folder, [&](const QStringList& tried) { toldLater = tried; }, desktopFirst).started);
+    ASSERT_TRUE(openFolder(
+                    shell, folder, [&](const QStringList& tried) { toldLater = tried; }, desktopFirst)
+                    .started);
     shell.failLater();
     EXPECT_EQ(toldLater, (QStringList{"the desktop's file browser", "thunar", "pcmanfm"}));
     shell.onPath = {"thunar"};
-    openFolder(shell, folder, [&](const QStringList&) { ADD_FAILURE() << "an opener started"; }, desktopFirst);
+    openFolder(
+        shell, folder, [&](const QStringList&) { ADD_FAILURE() << "an opener started"; }, desktopFirst);
     shell.failLater();
     EXPECT_EQ(shell.started, QStringList{"/usr/bin/thunar " + folder});
 }
@@ -58,8 +61,9 @@ TEST(AboutBox, LinkOpensTheWebPageAndSystemInformationStartsTheToolFound) {
     shell.failLater();  // no browser had a way to open it after all
     shell.defaultHandlerWorks = false;
     QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(10, link->height() / 2));
-    EXPECT_EQ(dialogs.shown, QStringList(2, "TideMark|The web page https://tidemark.example.org/ could not be opened "
-                                            "(tried the desktop's web browser)."));
+    EXPECT_EQ(dialogs.shown, QStringList(2,
+                                         "TideMark|The web page https://tidemark.example.org/ could not be opened "
+                                         "(tried the desktop's web browser)."));
 #ifndef _WIN32  // on Windows the machine's registry names the one tool
     dialogs.shown.clear();
     shell.onPath = {"kinfocenter", "gnome-system-monitor"};
@@ -95,8 +99,9 @@ TEST(DesktopShell, HearsWhenXdgOpenFindsNothingToOpenWith) {
     QTemporaryDir bin;
     QFile script(bin.filePath("xdg-open"));
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\ncut -d' ' -f6 /proc/$$/stat > \"$0.session\"\necho \"$1\" > \"$0.asked\"\n"
-                 "[ \"$1\" = https://opens.example/ ] || { echo 'no method available' >&2; exit 3; }\n");
+    script.write(
+        "#!/bin/sh\ncut -d' ' -f6 /proc/$$/stat > \"$0.session\"\necho \"$1\" > \"$0.asked\"\n"
+        "[ \"$1\" = https://opens.example/ ] || { echo 'no method available' >&2; exit 3; }\n");
     script.close();
     script.setPermissions(script.permissions() | QFile::ExeOwner);
     const QByteArray path = qgetenv("PATH");

@@ -59,9 +59,9 @@ TEST_F(WindowFixture, EveryDialogBelongsToTheWindowThatOpensIt) {
     watcher.start(5);
     for (const char* button : {"CmdHelp(1)", "CmdHelp(0)", "CmdOptions(0)", "chkLogTodisk"})
         control<QToolButton>(button)->click();
-    EXPECT_EQ(seen, (QStringList{"Help <- frmMain", "About TideMark <- frmMain", "TideMark <- frmAbout",
-                                 "Save File <- frmMain", "File already exists <- frmMain",
-                                 "TideMark save log <- frmMain"}));
+    EXPECT_EQ(seen,
+              (QStringList{"Help <- frmMain", "About TideMark <- frmMain", "TideMark <- frmAbout",
+                           "Save File <- frmMain", "File already exists <- frmMain", "TideMark save log <- frmMain"}));
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 // The real instance lock, in a folder of the test's own, and a start-up that
 // ends before the window runs.
+#include <gtest/gtest.h>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLockFile>
-#include <QTemporaryDir>
 #include <QProcess>
-#include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 #include "platform/qt/desktop_services.h"
 #include "support/file_system_limits.h"

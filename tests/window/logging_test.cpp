@@ -88,8 +88,10 @@ TEST_F(Logging, NothingIsGluedOntoAnotherRunsExitStopLine) {
         ASSERT_TRUE(log.open(QIODevice::Append));
         log.write(otherRun);
         log.close();
-        if (tick) window->tmrUpdate_Timer();
-        else logBox->click();
+        if (tick)
+            window->tmrUpdate_Timer();
+        else
+            logBox->click();
         const QByteArray cpu = text("Label3").section(' ', 0, 0).toUtf8();
         EXPECT_TRUE(file().contains(otherRun + "\r\n" + (tick ? cpu + "\t61\r\n" : "Stop>" + time() + "\r\n")))
             << file().toStdString();
@@ -111,9 +113,9 @@ TEST_F(Logging, FileThatCannotBeOpenedAtTheStartIsReportedOnce) {
     const QString caption = window->windowTitle();
     logBox->click();
     ASSERT_EQ(dialogs.shown.size(), 1);
-    EXPECT_TRUE(dialogs.shown.front().startsWith("TideMark save log|The log file " +
-                                                 QDir::toNativeSeparators(programDir.path() + "/Log/TideMark12-05-26.xls") +
-                                                 " could not be written: "));
+    EXPECT_TRUE(dialogs.shown.front().startsWith(
+        "TideMark save log|The log file " + QDir::toNativeSeparators(programDir.path() + "/Log/TideMark12-05-26.xls") +
+        " could not be written: "));
     expectLoggingOff(caption);
 }
 
@@ -128,7 +130,8 @@ TEST_F(Logging, LogHeldBusyByAnotherProgramAsksToCloseIt) {
                QFile::encodeName(programDir.path() + "/Log/TideMark12-05-26.xls").constData()) != 0)
         GTEST_SKIP() << "the running program lies on another file system: " << std::strerror(errno);
     logBox->click();
-    EXPECT_EQ(dialogs.shown, QStringList{"TideMark save log|Please close Excel (or the program that has the file open)."});
+    EXPECT_EQ(dialogs.shown,
+              QStringList{"TideMark save log|Please close Excel (or the program that has the file open)."});
     EXPECT_FALSE(logBox->isChecked());
 }
 #endif
@@ -143,9 +146,9 @@ TEST_F(Logging, ReadOnlyLogDuringLoggingIsReportedOnceWithItsReasonNotAsInUse) {
         window->tmrUpdate_Timer();
     }
     ASSERT_EQ(dialogs.shown.size(), 1) << "no message per tick";
-    EXPECT_TRUE(dialogs.shown.front().startsWith("TideMark save log|The log file " +
-                                                 QDir::toNativeSeparators(programDir.path() + "/Log/TideMark12-05-26.xls") +
-                                                 " could not be written: "));
+    EXPECT_TRUE(dialogs.shown.front().startsWith(
+        "TideMark save log|The log file " + QDir::toNativeSeparators(programDir.path() + "/Log/TideMark12-05-26.xls") +
+        " could not be written: "));
     expectLoggingOff(caption);
     EXPECT_EQ(file(), written);
 }
@@ -189,10 +192,10 @@ TEST_F(LogFolders, TitleNamesTheFileWhereItReallyIsThroughTheUsersOwnLink) {
 #endif
 
 TEST_F(LogFolders, NoUsableFolderWritesNothingAndSaysWhy) {
-    const std::pair<QString, QString> rows[] = {  // the per-user folder, the message
+    const std::pair<QString, QString> rows[] = {
+        // the per-user folder, the message
         {programFolder + "/user", "The log folder " + QDir::toNativeSeparators(programFolder + "/user/Log") +
-                                      " could not be made: " +
-                                      QString::fromLocal8Bit(std::strerror(ENOTDIR))},
+                                      " could not be made: " + QString::fromLocal8Bit(std::strerror(ENOTDIR))},
         {"", "The log folder Log could not be made: the user has no home folder"},
     };
     for (const auto& [folder, message] : rows) {

@@ -1,4 +1,5 @@
 // Start-up, the tick, the re-layout and what the window draws, in pixels.
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "window/graph_view.h"
 #include "window/meter_panel.h"
@@ -34,8 +34,8 @@ bool within(const QRect& actual, const QRect& expected, int pixels) {
 }
 
 TEST_F(MainWindow, StartCounter) {
-    const std::tuple<const char*, int, const char*> rows[] = {
-        {nullptr, 0, "2"}, {"18", 1, "19"}, {"38", 1, "39"}, {"17", 0, "18"}, {"19", 0, "20"}, {"abc", 0, "1"}};
+    const std::tuple<const char*, int, const char*> rows[] = {{nullptr, 0, "2"}, {"18", 1, "19"}, {"38", 1, "39"},
+                                                              {"17", 0, "18"},   {"19", 0, "20"}, {"abc", 0, "1"}};
     for (const auto& [stored, pagesOpened, next] : rows) {
         SCOPED_TRACE(stored ? stored : "absent");
         settings.values.clear();
@@ -67,7 +67,8 @@ TEST_F(MainWindow, LayoutAtTheDesignedSizeAndWider) {
     const StretchLayout design;
     EXPECT_TRUE(within(geometryOf("Graph"), designed(design.Graph), 1));
     EXPECT_TRUE(within(geometryOf("FrmVU"), designed(design.FrmVU), 1));
-    EXPECT_TRUE(within(geometryOf("picLabels(1)"), designed(design.picLabels1), 2)) << "the formulas give 35 twips less";
+    EXPECT_TRUE(within(geometryOf("picLabels(1)"), designed(design.picLabels1), 2))
+        << "the formulas give 35 twips less";
     const std::int16_t count = window->history().HistoryCount;
     window->resize(1271, 352);
     EXPECT_EQ(window->history().HistoryCount, count + 1) << "one tick per re-layout";
@@ -277,7 +278,8 @@ TEST_F(MainWindow, ScreenShowsThePictureAfterScrolling) {
     const QImage screen = window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
     const QRect list(control("CmbSchaal")->mapTo(window.get(), QPoint()), control("CmbSchaal")->size());
     QImage picture = graph->image().convertToFormat(QImage::Format_RGB32);
-    QPainter(&picture).drawImage(list.topLeft() - inner.topLeft(), screen.copy(list));  // the scale list covers a corner
+    QPainter(&picture).drawImage(list.topLeft() - inner.topLeft(),
+                                 screen.copy(list));  // the scale list covers a corner
     EXPECT_EQ(screen.copy(inner), picture);
 }
 

@@ -3,8 +3,8 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QDir>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -39,12 +39,12 @@ protected:
 // An accepted entry stays as typed; one Enter refuses gives way to the
 // interval in force (500 here).
 TEST_F(Options, TypedIntervalTakesEffectWithEnterOrGivesWayToTheOneInForce) {
-    const std::tuple<const char*, bool, int> rows[] = {  // typed, Enter, interval (500: refused)
-        {"75", true, 75},       {"75", false, 500},    {"750", true, 750},     {"50", true, 50},
-        {"80", true, 80},       {"51.5", true, 52},    {"50.5", true, 50},    {"200ms", true, 200},   {"1 000", true, 1000},
-        {"1e3", true, 1000},    {" 200", true, 200},   {"&H64", true, 100},    {"65535", true, 65535},
-        {"49", true, 500},      {"2", true, 500},      {"20", true, 500},      {"abc", true, 500},
-        {"70000", true, 500},   {"-100", true, 500},   {"1e999", true, 500},
+    const std::tuple<const char*, bool, int> rows[] = {
+        // typed, Enter, interval (500: refused)
+        {"75", true, 75},    {"75", false, 500},  {"750", true, 750},     {"50", true, 50},      {"80", true, 80},
+        {"51.5", true, 52},  {"50.5", true, 50},  {"200ms", true, 200},   {"1 000", true, 1000}, {"1e3", true, 1000},
+        {" 200", true, 200}, {"&H64", true, 100}, {"65535", true, 65535}, {"49", true, 500},     {"2", true, 500},
+        {"20", true, 500},   {"abc", true, 500},  {"70000", true, 500},   {"-100", true, 500},   {"1e999", true, 500},
     };
     for (const auto& [typed, enter, interval] : rows) {
         SCOPED_TRACE(typed);
@@ -92,7 +92,8 @@ TEST_F(WindowFixture, StayOnTopKeepsPlaceAndSizeOrSaysOnceThatItCannot) {
         for (int click = 0; click < 3; ++click) control<QCheckBox>("ChkOnTop")->click();
         EXPECT_TRUE(window->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
         EXPECT_EQ(window->geometry(), before);
-        EXPECT_EQ(dialogs.shown.filter("This desktop does not let a program keep its window above").size(), can ? 0 : 1);
+        EXPECT_EQ(dialogs.shown.filter("This desktop does not let a program keep its window above").size(),
+                  can ? 0 : 1);
     }
 }
 
@@ -128,10 +129,14 @@ struct ToolNames {
     QString firstServices, lastServices, servicesTried, lastInfo, infoTried, folderTried;
 };
 #ifdef _WIN32
-const ToolNames kTools{"Services.msc", "MSconfig.exe", "Services.msc, MSconfig.exe", "winmsd.exe",
-                       "msinfo32.msc, winmsd.exe", "explorer.exe"};
+const ToolNames kTools{
+    "Services.msc", "MSconfig.exe", "Services.msc, MSconfig.exe", "winmsd.exe", "msinfo32.msc, winmsd.exe",
+    "explorer.exe"};
 #else
-const ToolNames kTools{"systemadm", "x-terminal-emulator", "systemadm, x-terminal-emulator", "gnome-system-monitor",
+const ToolNames kTools{"systemadm",
+                       "x-terminal-emulator",
+                       "systemadm, x-terminal-emulator",
+                       "gnome-system-monitor",
                        "hardinfo, kinfocenter, cpu-x, i-nex, lshw-gtk, gnome-system-monitor",
                        "the desktop's file browser, nautilus, dolphin, thunar, nemo, caja, pcmanfm"};
 #endif

@@ -1,7 +1,7 @@
 // Widget tests need an application object; they run without a display.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QStyleFactory>
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

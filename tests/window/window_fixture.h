@@ -1,11 +1,11 @@
 #pragma once
 // A main window over fakes: a two-processor sampler, a 1 GiB machine, a
 // fixed clock and a temporary program folder.
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QLabel>
-#include <QTimer>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include <QTimer>
 
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_sampler_os.h"
@@ -31,7 +31,8 @@ inline QRect inkBounds(const QImage& image, QColor background) {
         for (int x = 0; x < image.width(); ++x) {
             const QColor pixel = image.pixelColor(x, y);
             if (std::abs(pixel.red() - background.red()) + std::abs(pixel.green() - background.green()) +
-                    std::abs(pixel.blue() - background.blue()) > 96)
+                    std::abs(pixel.blue() - background.blue()) >
+                96)
                 ink |= QRect(x, y, 1, 1);
         }
     return ink;

@@ -1,7 +1,7 @@
 #include "platform/linux/linux_machine_os.h"
 
-#include "platform/linux/proc_text.h"
 #include "platform/linux/proc_file.h"
+#include "platform/linux/proc_text.h"
 #include "platform/os_factory.h"
 
 namespace tidemark {

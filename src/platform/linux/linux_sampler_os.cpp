@@ -3,13 +3,13 @@
 // becomes its idle-time counter.
 #include "platform/linux/linux_sampler_os.h"
 
+#include <unistd.h>
 #include <algorithm>
 #include <limits>
-#include <unistd.h>
 
 #include "platform/linux/perf_data_writer.h"
-#include "platform/linux/proc_text.h"
 #include "platform/linux/proc_file.h"
+#include "platform/linux/proc_text.h"
 #include "platform/os_factory.h"
 #include "platform/system_time.h"
 

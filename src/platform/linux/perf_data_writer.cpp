@@ -37,9 +37,7 @@ private:
     std::vector<std::byte> bytes_;
 };
 
-std::size_t counterBlockSize(const InstanceSpec& instance) {
-    return counterBlock::kSize + 8 * instance.values.size();
-}
+std::size_t counterBlockSize(const InstanceSpec& instance) { return counterBlock::kSize + 8 * instance.values.size(); }
 
 void writeHeader(Writer& w, const BlockSpec& shape) {
     w.reserve(block::kSize);
@@ -104,9 +102,10 @@ std::vector<std::byte> writePerfData(const BlockSpec& shape) {
 }
 
 BlockSpec numberedProcessorBlock(const SystemTime& time, const std::vector<ProcessorIdleTime>& processors) {
-    ObjectSpec processor{kProcessorObjectIndex,
-                         {{kUserTimeIndex, kProcessorTimeType, 16}, {kProcessorTimeCounterIndex, kProcessorTimeType, 8}},
-                         {}};
+    ObjectSpec processor{
+        kProcessorObjectIndex,
+        {{kUserTimeIndex, kProcessorTimeType, 16}, {kProcessorTimeCounterIndex, kProcessorTimeType, 8}},
+        {}};
     std::uint64_t total = 0;  // wraps like the counters it sums
     for (const ProcessorIdleTime& p : processors) {
         processor.instances.push_back({decimalName(p.number), {p.idlePer100ns, 0}});

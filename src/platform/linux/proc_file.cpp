@@ -1,8 +1,8 @@
 #include "platform/linux/proc_file.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+#include <cerrno>
 
 #include <algorithm>
 

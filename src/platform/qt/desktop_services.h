@@ -48,8 +48,7 @@ public:
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
-    virtual QString read(const QString& app, const QString& section, const QString& key,
-                         const QString& fallback) = 0;
+    virtual QString read(const QString& app, const QString& section, const QString& key, const QString& fallback) = 0;
     virtual void write(const QString& app, const QString& section, const QString& key, const QString& value) = 0;
 };
 

@@ -15,9 +15,9 @@ PlatformChoice choosePlatform(const DisplayEnvironment& environment) {
 }
 
 bool applyPlatformChoice() {
-    const PlatformChoice choice = choosePlatform({qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"),
-                                                  qgetenv("WAYLAND_DISPLAY"),
-                                                  qgetenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION")});
+    const PlatformChoice choice =
+        choosePlatform({qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"),
+                        qgetenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION")});
     if (!choice.platform.isEmpty()) qputenv("QT_QPA_PLATFORM", choice.platform);
     if (!choice.bufferIntegration.isEmpty()) qputenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", choice.bufferIntegration);
     return !choice.bufferIntegration.isEmpty();

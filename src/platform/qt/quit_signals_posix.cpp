@@ -1,10 +1,10 @@
 // A signal handler may do almost nothing: it writes the signal's number into
 // a pipe, and the event loop reads it from there.
+#include <fcntl.h>
+#include <unistd.h>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "platform/qt/quit_signals.h"
 

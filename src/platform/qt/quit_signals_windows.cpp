@@ -15,7 +15,8 @@ std::function<void()> quitHandler;
 
 BOOL WINAPI passOn(DWORD) {
     if (!quitContext) return FALSE;
-    QMetaObject::invokeMethod(quitContext, [] { quitHandler(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        quitContext, [] { quitHandler(); }, Qt::QueuedConnection);
     return TRUE;
 }
 

@@ -35,12 +35,13 @@ bool openWithDesktop(const QUrl& url, std::function<void()> failedLater) {
     opener->setChildProcessModifier([] { ::setsid(); });
     auto watched = std::make_shared<bool>(true);
     QTimer::singleShot(kOpenerWatchMs, opener, [watched] { *watched = false; });
-    QObject::connect(opener, &QProcess::finished, opener,
-                     [opener, watched, failedLater = std::move(failedLater)](int exitCode, QProcess::ExitStatus status) {
-                         opener->deleteLater();
-                         const bool failed = status != QProcess::NormalExit || exitCode != 0;
-                         if (failed && *watched && failedLater) failedLater();
-                     });
+    QObject::connect(
+        opener, &QProcess::finished, opener,
+        [opener, watched, failedLater = std::move(failedLater)](int exitCode, QProcess::ExitStatus status) {
+            opener->deleteLater();
+            const bool failed = status != QProcess::NormalExit || exitCode != 0;
+            if (failed && *watched && failedLater) failedLater();
+        });
     opener->start(xdgOpen, {url.isLocalFile() ? url.toLocalFile() : url.toString()});
     if (opener->waitForStarted()) return true;
     delete opener;

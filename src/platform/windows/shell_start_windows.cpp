@@ -1,7 +1,8 @@
 #include "platform/windows/shell_start_windows.h"
 
 #include <windows.h>
-#include <shellapi.h>
+
+#include <shellapi.h>  // needs windows.h before it
 
 #include <cstdint>
 

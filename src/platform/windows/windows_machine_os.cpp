@@ -13,9 +13,12 @@ public:
         status.dwLength = sizeof(status);
         if (!GlobalMemoryStatusEx(&status)) return {};
         auto bytes = [](DWORDLONG v) { return static_cast<std::int64_t>(v); };
-        return MemoryStatus{static_cast<std::int32_t>(status.dwMemoryLoad), bytes(status.ullTotalPhys),
-                            bytes(status.ullAvailPhys),  bytes(status.ullTotalPageFile),
-                            bytes(status.ullAvailPageFile), bytes(status.ullTotalVirtual),
+        return MemoryStatus{static_cast<std::int32_t>(status.dwMemoryLoad),
+                            bytes(status.ullTotalPhys),
+                            bytes(status.ullAvailPhys),
+                            bytes(status.ullTotalPageFile),
+                            bytes(status.ullAvailPageFile),
+                            bytes(status.ullTotalVirtual),
                             bytes(status.ullAvailVirtual)};
     }
 

@@ -28,8 +28,8 @@ public:
     long queryProcessorPerformanceData(std::vector<std::byte>& buffer) override {
         DWORD type = 0;
         DWORD size = static_cast<DWORD>(buffer.size());
-        return RegQueryValueExA(HKEY_PERFORMANCE_DATA, "238", nullptr, &type,
-                                reinterpret_cast<LPBYTE>(buffer.data()), &size);
+        return RegQueryValueExA(HKEY_PERFORMANCE_DATA, "238", nullptr, &type, reinterpret_cast<LPBYTE>(buffer.data()),
+                                &size);
     }
 
     // The idle-time counters advance with the clock interrupt, 64 times a second.
@@ -52,8 +52,8 @@ public:
     void closeKey(DynKey key) override { RegCloseKey(reinterpret_cast<HKEY>(key)); }
 
     bool systemTimeToFileTime(const tidemark::SystemTime& time, std::int64_t& fileTime) override {
-        const SYSTEMTIME st{time.year,   time.month,  time.dayOfWeek, time.day,
-                            time.hour,   time.minute, time.second,    time.milliseconds};
+        const SYSTEMTIME st{time.year, time.month,  time.dayOfWeek, time.day,
+                            time.hour, time.minute, time.second,    time.milliseconds};
         FILETIME ft{};
         if (!SystemTimeToFileTime(&st, &ft)) return false;
         fileTime = static_cast<std::int64_t>(static_cast<std::uint64_t>(ft.dwHighDateTime) << 32 | ft.dwLowDateTime);
