@@ -77,7 +77,7 @@ void frmMain::createControls() {
     mNoFocus = new QWidget(this);
     mNoFocus->setObjectName("picnofocus");
     mNoFocus->setFocusPolicy(Qt::StrongFocus);
-    placeTwips(mNoFocus, {-200, 60, 75, 255});
+    placeTwips(mNoFocus, form::picnofocus);
 
     mUpdateTimer = new QTimer(this);
     mUpdateTimer->setObjectName("tmrUpdate");
@@ -96,26 +96,26 @@ void frmMain::createBottomStrip() {
     placeTwips(mBottomStrip, {0, kClientHeightTwips - kPicture2HeightTwips, kClientWidthTwips, kPicture2HeightTwips});
     auto* optionsFrame = new FrameBox("Options", kCaptionBlue, mBottomStrip);
     optionsFrame->setObjectName("Frame3");
-    placeTwips(optionsFrame, {120, 0, 7830, 1140});
+    placeTwips(optionsFrame, form::Frame3);
     createOptionButtons(optionsFrame);
     createToolButtons(optionsFrame);
 }
 
 void frmMain::createOptionButtons(QWidget* frame) {
     mCommandButtons[kSave] = makeButton(frame, "CmdOptions(0)", "Save", "save", 24, "Save screen as BMP");
-    placeTwips(mCommandButtons[kSave], {120, 240, 675, 750});
+    placeTwips(mCommandButtons[kSave], form::CmdOptions0);
     mLogDataBox =
         makeButton(frame, "chkLogTodisk", "Log data", "log", 24, "Log data readings also to disk (Excel-file)");
     mLogDataBox->setCheckable(true);
     // Mouse and keyboard alike start or stop logging.
     connect(mLogDataBox, &QToolButton::clicked, this, &frmMain::chkLogTodisk_Click);
-    placeTwips(mLogDataBox, {780, 240, 795, 750});
+    placeTwips(mLogDataBox, form::chkLogTodisk);
     mCommandButtons[kOpen] = makeButton(frame, "CmdOptions(3)", "Open", "open", 24, "Open logs (in Excel)");
-    placeTwips(mCommandButtons[kOpen], {1560, 240, 615, 750});
+    placeTwips(mCommandButtons[kOpen], form::CmdOptions3);
     mCommandButtons[kClear] = makeButton(frame, "CmdOptions(1)", "Clear", "clear", 24, "Clear screen");
-    placeTwips(mCommandButtons[kClear], {2220, 240, 615, 750});
+    placeTwips(mCommandButtons[kClear], form::CmdOptions1);
     mCommandButtons[kPause] = makeButton(frame, "CmdOptions(2)", "Pause", "pause", 24, "Pause or re-start");
-    placeTwips(mCommandButtons[kPause], {2820, 240, 615, 750});
+    placeTwips(mCommandButtons[kPause], form::CmdOptions2);
     for (int i = 0; i < 4; ++i)
         connect(mCommandButtons[i], &QToolButton::clicked, this, [this, i] { CmdOptions_Click(i); });
 
@@ -123,9 +123,9 @@ void frmMain::createOptionButtons(QWidget* frame) {
 
     // The Pause button wears cmdicon(1)'s picture while running, cmdicon(0)'s while paused.
     mPausePictures[kPausePicture] = makeButton(frame, "cmdicon(1)", {}, "pause", 24);
-    placeTwips(mPausePictures[kPausePicture], {7620, 660, 315, 315});
+    placeTwips(mPausePictures[kPausePicture], form::cmdicon1);
     mPausePictures[kStartPicture] = makeButton(frame, "cmdicon(0)", {}, "start", 24);
-    placeTwips(mPausePictures[kStartPicture], {7620, 840, 315, 315});
+    placeTwips(mPausePictures[kStartPicture], form::cmdicon0);
     mPausePictures[kStartPicture]->hide();
     mPausePictures[kPausePicture]->hide();
 }
@@ -134,12 +134,12 @@ void frmMain::createOptionButtons(QWidget* frame) {
 void frmMain::createOptionsBox(QWidget* frame) {
     auto* optionsBox = new FrameBox({}, {}, frame);
     optionsBox->setObjectName("Frame1");
-    placeTwips(optionsBox, {3540, 140, 1455, 870});
+    placeTwips(optionsBox, form::Frame1);
     mStayOnTopBox = new QCheckBox("Stay On Top", optionsBox);
     mStayOnTopBox->setObjectName("ChkOnTop");
     mStayOnTopBox->setToolTip("Keep on Top");
     connect(mStayOnTopBox, &QCheckBox::clicked, this, &frmMain::ChkOnTop_Click);
-    placeTwips(mStayOnTopBox, {120, 160, 1275, 255});
+    placeTwips(mStayOnTopBox, form::ChkOnTop);
     mRefreshBox = new QComboBox(optionsBox);
     mRefreshBox->setObjectName("CmbRefresh");
     mRefreshBox->setEditable(true);
@@ -153,23 +153,23 @@ void frmMain::createOptionsBox(QWidget* frame) {
     // Keys reach the combo box, which hands them to its line edit without
     // passing the line edit's filters: watch the box itself.
     mRefreshBox->installEventFilter(this);
-    placeTwips(mRefreshBox, {660, 495, 750, 315});
+    placeTwips(mRefreshBox, form::CmbRefresh);
     QLabel* refreshCaption = makeLabel(optionsBox, "lblrefresh", "Refresh:", font());
-    placeTwips(refreshCaption, {60, 520, 615, 255});
+    placeTwips(refreshCaption, form::lblrefresh);
 }
 
 void frmMain::createToolButtons(QWidget* frame) {
     QToolButton* systemInfo = makeButton(frame, "Command3", "System Info", "sysinfo", 32);
-    placeTwips(systemInfo, {5100, 240, 975, 750});
+    placeTwips(systemInfo, form::Command3);
     QToolButton* services = makeButton(frame, "Command1", "Services", "services", 32);
-    placeTwips(services, {6060, 240, 795, 750});
+    placeTwips(services, form::Command1);
     std::array<QToolButton*, 2> helpButtons{};
     helpButtons[kHelp] = makeButton(frame, "CmdHelp(1)", {}, "help", 16, "Help");
-    placeTwips(helpButtons[kHelp], {6940, 240, 390, 390});
+    placeTwips(helpButtons[kHelp], form::CmdHelp1);
     helpButtons[kAbout] = makeButton(frame, "CmdHelp(0)", {}, "about", 16, "About");
-    placeTwips(helpButtons[kAbout], {7320, 240, 390, 390});
+    placeTwips(helpButtons[kAbout], form::CmdHelp0);
     QToolButton* web = makeButton(frame, "Command2", {}, "web", 16, "TIDEMARK Website");
-    placeTwips(web, {6950, 610, 760, 375});
+    placeTwips(web, form::Command2);
     connect(web, &QToolButton::clicked, this, &frmMain::Command2_Click);
     connect(services, &QToolButton::clicked, this, &frmMain::Command1_Click);
     connect(systemInfo, &QToolButton::clicked, this, &frmMain::Command3_Click);

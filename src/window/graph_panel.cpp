@@ -28,7 +28,7 @@ GraphPanel::GraphPanel(const StretchLayout& layout, std::function<void()> divisi
     createReadoutBox();
     createScale(std::move(divisionPicked));
     place(layout);
-    placeTwips(mScaleCaptions[0], {300, 180, 255, 5415});
+    placeTwips(mScaleCaptions[0], form::lblscale0);
 }
 
 void GraphPanel::createGraph() {

@@ -5,6 +5,7 @@
 #include "platform/qt/design.h"
 #include "window/design_label.h"
 #include "window/fitting_label.h"
+#include "window/layout.h"
 #include "window/meter_panel.h"
 
 namespace tidemark {
@@ -44,16 +45,16 @@ MeterFrame::MeterFrame(const TwipRect& at, QWidget* parent) : FrameBox({}, {}, p
 void MeterFrame::createMeterPanel() {
     mPanel = new MeterPanel(QPixmap(":/images/panel.png"), this);
     mPanel->setObjectName("Picture1");
-    placeTwips(mPanel, {120, 660, 1490, 3255});
+    placeTwips(mPanel, form::Picture1);
     const QFont title = designFont("Verdana", 11.25, true);
     QLabel* cpuTitle = makeLabel(mPanel, "Label1", "CPU", title, Qt::AlignHCenter | Qt::AlignTop);
     setTextColor(cpuTitle, QColor(0, 170, 255));
-    placeTwips(cpuTitle, {105, 105, 525, 270});
+    placeTwips(cpuTitle, form::Label1);
     QLabel* ramTitle = makeLabel(mPanel, "Label2", "RAM", title, Qt::AlignHCenter | Qt::AlignTop);
     setTextColor(ramTitle, QColor(255, 255, 0));
-    placeTwips(ramTitle, {765, 105, 585, 270});
-    mCpuPercentBox = makePercentBox(mPanel, "Label3", QColor(0, 240, 255), "CPU Usage", {60, 360, 615, 300});
-    mMemPercentBox = makePercentBox(mPanel, "Label4", QColor(255, 255, 128), "Memory Usage", {750, 360, 600, 300});
+    placeTwips(ramTitle, form::Label2);
+    mCpuPercentBox = makePercentBox(mPanel, "Label3", QColor(0, 240, 255), "CPU Usage", form::Label3);
+    mMemPercentBox = makePercentBox(mPanel, "Label4", QColor(255, 255, 128), "Memory Usage", form::Label4);
 }
 
 void MeterFrame::createFigures() {
@@ -64,19 +65,19 @@ void MeterFrame::createFigures() {
         placeTwips(label, at);
         return label;
     };
-    caption("Label11", "Total Memory:", {70, 180, 975, 195});
-    mTotalMemoryValue = makeMemoryFigure(this, "Label8", small, {1080, 180, 555, 195});
-    caption("Label12", "Free Memory:", {140, 350, 915, 195});
-    mFreeMemoryValue = makeMemoryFigure(this, "Label10", small, {1080, 350, 555, 195});
-    mClockCaption = caption("Label7", "CPU clock:", {140, 500, 915, 135});
+    caption("Label11", "Total Memory:", form::Label11);
+    mTotalMemoryValue = makeMemoryFigure(this, "Label8", small, form::Label8);
+    caption("Label12", "Free Memory:", form::Label12);
+    mFreeMemoryValue = makeMemoryFigure(this, "Label10", small, form::Label10);
+    mClockCaption = caption("Label7", "CPU clock:", form::Label7);
     mClockCaption->hide();
     mClockValue = makeLabel(this, "Label5", {}, smallBold);
     setTextColor(mClockValue, kValueBlue);
-    placeTwips(mClockValue, {1080, 490, 555, 195});
+    placeTwips(mClockValue, form::Label5);
     mClockValue->hide();
     mCpuPercentValue = makeLabel(this, "Label6", {}, designFont("Arial", 9.75, true));
     setTextColor(mCpuPercentValue, kValueBlue);
-    placeTwips(mCpuPercentValue, {120, 540, 255, 255});
+    placeTwips(mCpuPercentValue, form::Label6);
     mCpuPercentValue->hide();
 }
 
