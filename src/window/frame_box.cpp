@@ -6,7 +6,9 @@
 namespace tidemark {
 
 FrameBox::FrameBox(const QString& caption, QColor captionColor, QWidget* parent)
-    : QWidget(parent), caption_(caption), captionColor_(captionColor) {}
+    : QWidget(parent), caption_(caption), captionColor_(captionColor) {
+    setAccessibleName(caption);  // a screen reader names the group as the caption does
+}
 
 void FrameBox::paintEvent(QPaintEvent* event) {
     const QFontMetrics metrics(font());

@@ -31,6 +31,36 @@ QProcessEnvironment withoutDisplay() {
     return environment;
 }
 
+// Help and the version come before the toolkit, so they need no display; a
+// program that opened one first would end with status 1 here.
+TEST(Program, OptionsAnswerWithoutADisplayAndUnknownOnesAreUsageErrors) {
+#ifdef _WIN32
+    const QString usage = "Usage: tidemark.exe [options]\n";
+#else
+    const QString usage = "Usage: tidemark [options]\n";
+#endif
+    const std::tuple<QString, int, QString> rows[] = {
+        // argument, status, how what it prints starts
+        {"-h", 0, usage},
+        {"--version", 0, "TideMark " PROJECT_VERSION "\n"},
+        {"--bogus", 2, "Unknown option 'bogus'.\n\n" + usage},
+        {"extra", 2, "Unexpected argument 'extra'.\n\n" + usage},
+    };
+    for (const auto& [argument, status, start] : rows) {
+        SCOPED_TRACE(argument.toStdString());
+        QProcess program;
+        program.setProcessEnvironment(withoutDisplay());
+        program.start(TIDEMARK_PROGRAM, {argument});
+        ASSERT_TRUE(program.waitForFinished(20000));
+        EXPECT_EQ(program.exitCode(), status);
+        // Windows' console streams end lines with CR LF.
+        const QString out = QString(program.readAllStandardOutput()).replace("\r\n", "\n");
+        const QString err = QString(program.readAllStandardError()).replace("\r\n", "\n");
+        EXPECT_TRUE((status == 0 ? out : err).startsWith(start)) << (out + err).toStdString();
+        EXPECT_TRUE((status == 0 ? err : out).isEmpty()) << "answers and errors go to their own streams";
+    }
+}
+
 #ifndef _WIN32
 // Not built for Windows: these end copies with POSIX signals, name X11's
 // plugin, or give folders to other users and mount homes.
@@ -112,13 +142,19 @@ TEST(Program, WithoutADisplayOrItsPluginSaysWhichInOneLineAndExitsWithStatus1) {
     }
 }
 
+// A settings file that is a pipe would hold the start up waiting for a
+// writer that never comes: it is not read.
 TEST(Program, TermIntAndHupEndItLikeAClose) {
     for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
         SCOPED_TRACE(number);
         QTemporaryDir folder, home;  // the program logs into "Log" beside itself
+        ASSERT_TRUE(QDir(home.path()).mkpath(".config/MarloFenwick"));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(home.filePath(".config/MarloFenwick/TideMark.conf")).constData(), 0600), 0);
         ASSERT_TRUE(QFile::copy(SIGNAL_CHILD, folder.filePath("tidemark-child")));
+        QProcessEnvironment environment = withHome(home.path());
+        environment.remove("XDG_CONFIG_HOME");
         const QByteArray bytes =
-            logOfACopyEndedBy(number, folder.filePath("tidemark-child"), folder.filePath("Log"), withHome(home.path()));
+            logOfACopyEndedBy(number, folder.filePath("tidemark-child"), folder.filePath("Log"), environment);
         EXPECT_EQ(bytes.count("Stop>"), 1) << bytes.toStdString();
         EXPECT_TRUE(bytes.endsWith("\t")) << "the exit stop line ends the file";
     }
@@ -154,54 +190,6 @@ TEST(Program, SecondCopyIsRefusedWhateverItsRuntimeAndTemporaryFolders) {
     EXPECT_EQ(bytes.count("Start>"), 1) << "only the first copy logs";
 }
 
-// Opening a settings file that is a pipe would wait for a writer that never
-// comes: it is not read, and the program starts and ends as usual.
-TEST(Program, SettingsFileThatIsAPipeHoldsNothingUp) {
-    QTemporaryDir folder, home;
-    ASSERT_TRUE(QDir(home.path()).mkpath(".config/MarloFenwick"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(home.filePath(".config/MarloFenwick/TideMark.conf")).constData(), 0600), 0);
-    ASSERT_TRUE(QFile::copy(SIGNAL_CHILD, folder.filePath("tidemark-child")));
-    QProcessEnvironment environment = withHome(home.path());
-    environment.remove("XDG_CONFIG_HOME");
-    EXPECT_FALSE(
-        logOfACopyEndedBy(SIGTERM, folder.filePath("tidemark-child"), folder.filePath("Log"), environment).isEmpty());
-}
-
-#endif
-
-// Help and the version come before the toolkit, so they need no display; a
-// program that opened one first would end with status 1 here.
-TEST(Program, OptionsAnswerWithoutADisplayAndUnknownOnesAreUsageErrors) {
-#ifdef _WIN32
-    const QString usage = "Usage: tidemark.exe [options]\n";
-#else
-    const QString usage = "Usage: tidemark [options]\n";
-#endif
-    const std::tuple<QString, int, QString> rows[] = {
-        // argument, status, how what it prints starts
-        {"-h", 0, usage},
-        {"--version", 0, "TideMark " PROJECT_VERSION "\n"},
-        {"--bogus", 2, "Unknown option 'bogus'.\n\n" + usage},
-        {"extra", 2, "Unexpected argument 'extra'.\n\n" + usage},
-    };
-    for (const auto& [argument, status, start] : rows) {
-        SCOPED_TRACE(argument.toStdString());
-        QProcess program;
-        program.setProcessEnvironment(withoutDisplay());
-        program.start(TIDEMARK_PROGRAM, {argument});
-        ASSERT_TRUE(program.waitForFinished(20000));
-        EXPECT_EQ(program.exitCode(), status);
-        // Windows' console streams end lines with CR LF.
-        const QString out = QString(program.readAllStandardOutput()).replace("\r\n", "\n");
-        const QString err = QString(program.readAllStandardError()).replace("\r\n", "\n");
-        EXPECT_TRUE((status == 0 ? out : err).startsWith(start)) << (out + err).toStdString();
-        EXPECT_TRUE((status == 0 ? err : out).isEmpty()) << "answers and errors go to their own streams";
-    }
-}
-
-#ifndef _WIN32
-// Not built for Windows: these end copies with POSIX signals, name X11's
-// plugin, or give folders to other users and mount homes.
 // Mounts `freshHome` over the user database's home in the copy's own mount
 // namespace, so for it alone. Nothing where that cannot be done (not root,
 // or root in a container without the right to make a namespace).
@@ -224,18 +212,17 @@ std::function<void()> freshHomeMounter(const QByteArray& databaseHome, const QBy
 TEST(Program, LogsBesideItselfOnlyInACopyItsUserOwns) {
     struct Row {
         const char* name;
-        QString binFolder;  // where the copy runs from, under a fresh prefix
-        bool desktopEntry;  // the install rules' entry under the prefix
+        QString binFolder;  // where the copy runs from under a fresh prefix; "bin": installed there
         bool ownedByAnother;
         bool withoutHome;  // the database's home is a fresh folder mounted over it
         bool beside;
     };
     const Row rows[] = {
-        {"an unpacked copy its user owns", "", false, false, false, true},
-        {"installed under a prefix", "bin", true, false, false, false},
+        {"an unpacked copy its user owns", "", false, false, true},
+        {"installed under a prefix", "bin", false, false, false},
         // These last ones need root.
-        {"a copy in a folder another user owns", "", false, true, false, false},
-        {"installed, started without HOME", "bin", true, false, true, false},
+        {"a copy in a folder another user owns", "", true, false, false},
+        {"installed, started without HOME", "bin", false, true, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -243,10 +230,9 @@ TEST(Program, LogsBesideItselfOnlyInACopyItsUserOwns) {
         const QString folder = prefix.filePath(row.binFolder);
         ASSERT_TRUE(QDir().mkpath(folder));
         ASSERT_TRUE(QFile::copy(SIGNAL_CHILD, folder + "/tidemark"));
-        if (row.desktopEntry) {
+        if (!row.binFolder.isEmpty()) {  // with the install rules' entry under the prefix
             ASSERT_TRUE(QDir().mkpath(prefix.filePath("share/applications")));
-            QFile entry(prefix.filePath("share/applications/" TIDEMARK_APP_ID ".desktop"));
-            ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+            ASSERT_TRUE(QFile(prefix.filePath("share/applications/" TIDEMARK_APP_ID ".desktop")).open(QIODevice::WriteOnly));
         }
         if (row.ownedByAnother && ::chown(folder.toLocal8Bit().constData(), 65534, 65534) != 0)
             GTEST_SKIP() << "only root can give the folder to another user";
@@ -270,14 +256,11 @@ TEST(Program, LogsBesideItselfOnlyInACopyItsUserOwns) {
     }
 }
 
-#endif
-
-#ifdef _WIN32
-// The program runs its ticks and stays up until it is ended; under Wine the
-// sampler fails on every tick, so each tick throws and catches its error.
-// The 32-bit program once aborted there with status 3: it carried its own
-// copy of the compiler runtime beside Qt's, and an error thrown by one copy
-// found no handler registered with the other.
+#else
+// Under Wine the sampler fails on every tick, so each tick throws and
+// catches its error. The 32-bit program once aborted there with status 3:
+// it carried its own copy of the compiler runtime beside Qt's, and an error
+// thrown by one copy found no handler registered with the other.
 TEST(Program, RunsItsTicksUntilEnded) {
     QProcess program;
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -288,6 +271,7 @@ TEST(Program, RunsItsTicksUntilEnded) {
     program.waitForFinished(20000);
 }
 #endif
+
 
 }  // namespace
 }  // namespace tidemark

@@ -23,7 +23,6 @@ struct FakeSamplerOs : SamplerOs {
     std::uint32_t processors = 2;
     std::deque<std::vector<std::byte>> blocks;  // served in turn; the last one repeats
     std::int64_t resolution = 0;                // of the idle-time counters, in 100 ns
-    std::vector<std::size_t> offeredSizes;
     int processorQueries = 0;
 
     bool getVersion(std::uint32_t& id) override {
@@ -35,7 +34,6 @@ struct FakeSamplerOs : SamplerOs {
         return processors;
     }
     long queryProcessorPerformanceData(std::vector<std::byte>& buffer) override {
-        offeredSizes.push_back(buffer.size());
         if (blocks.empty()) return 2;
         const std::vector<std::byte>& block = blocks.front();
         if (buffer.size() < block.size()) return kMoreData;

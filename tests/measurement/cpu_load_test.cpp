@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <optional>
 
 #include "fakes/fake_sampler_os.h"
@@ -17,40 +18,37 @@ using testing::FakeSamplerOs;
 using Block = std::vector<std::byte>;
 constexpr std::int64_t kSecond = 10'000'000;  // in 100-ns units
 
-SystemTime at(int second, int millisecond = 0) {
-    return SystemTime{
-        2026, 12, 0, 6, 12, 0, static_cast<std::uint16_t>(second), static_cast<std::uint16_t>(millisecond)};
+SystemTime at(int millisecond) {
+    const auto field = [](int value) { return static_cast<std::uint16_t>(value); };
+    return {2026, 12, 0, 6, 12, 0, field(millisecond / 1000), field(millisecond % 1000)};
 }
-Block processors(int second, std::vector<std::int64_t> idle) {
-    return perf::writePerfData(perf::processorBlock(at(second), idle));
-}
-Block processorsAtMillisecond(int millisecond, std::vector<std::int64_t> idle) {
-    return perf::writePerfData(perf::processorBlock(at(millisecond / 1000, millisecond % 1000), idle));
+Block processors(int millisecond, std::vector<std::int64_t> idle) {
+    return perf::writePerfData(perf::processorBlock(at(millisecond), idle));
 }
 
-void expectError(std::int32_t offset, const char* source, const char* description, auto&& action) {
+// The sampler's errors: the number above the base, the source, the description.
+void expectError(std::int32_t offset, auto&& action) {
+    static const std::map<std::int32_t, std::pair<std::string, std::string>> documented{
+        {8001, {"CPULoad.Initialize", "Impossible d'obtenir la version de Windows"}},
+        {8003, {"CPULoad.GetCPUUsage()", "CPU index out of bounds"}},
+        {8004, {"CPULoad.CollectData", "Unable to locate the 'Processor' performance object"}},
+        {8005, {"CPULoad.CollectData", "Unable to locate the '% of CPU usage' performance counter"}},
+        {8006, {"CPULoad.CollectCPUData()", "Unable to read performance data"}}};
     try {
         action();
         ADD_FAILURE() << "no error raised";
     } catch (const CPULoadError& error) {
         EXPECT_EQ(error.number(), static_cast<std::int32_t>(0x80040000u + offset));
-        EXPECT_EQ(error.source(), source);
-        EXPECT_EQ(error.description(), description);
+        EXPECT_EQ(std::pair(error.source(), error.description()), documented.at(offset));
     }
 }
 
 TEST(IdleArithmetic, UsageIsTheShareNotSpentIdle) {
-    constexpr std::int32_t most = std::numeric_limits<std::int32_t>::max();
     const std::tuple<const char*, std::int64_t, std::int64_t, std::int32_t> rows[] = {
         // idle, elapsed, usage
-        {"idle a quarter", 25, 100, 75},
-        {"87.5 rounds to 88", 125, 1000, 88},
-        {"62.5 rounds to 62", 375, 1000, 62},
-        {"idle longer than elapsed is negative", 150, 100, -50},
-        {"same time stamp twice", 50, 0, 0},
-        {"clock went backwards", 50, -100, 0},
-        {"counter jumped back: clamped", -(1LL << 62), 1, most},
-        {"counter jumped ahead: clamped", 1LL << 62, 1, -most - 1},
+        {"idle a quarter", 25, 100, 75},      {"87.5 rounds to 88", 125, 1000, 88},
+        {"62.5 rounds to 62", 375, 1000, 62}, {"idle longer than elapsed is negative", 150, 100, -50},
+        {"same time stamp twice", 50, 0, 0},  {"clock went backwards", 50, -100, 0},
     };
     for (const auto& [name, idle, elapsed, usage] : rows) {
         SCOPED_TRACE(name);
@@ -58,41 +56,43 @@ TEST(IdleArithmetic, UsageIsTheShareNotSpentIdle) {
     }
 }
 
+using Loads = std::vector<std::optional<std::int32_t>>;
+using LoadsRow = std::tuple<const char*, std::uint32_t, Block, Block, Loads>;
+
 // Blocks laid out field by field from the published record layout by
 // fuzz/make_perf_walk_seeds.py, not by the reader's own offsets: a processor
 // count, the first block's length (16 bits), then two blocks a second apart.
-std::tuple<std::uint32_t, Block, Block> laidOutBlocks(const char* name) {
+LoadsRow laidOut(const char* name, Loads loads) {
     std::ifstream in(std::string(PERF_SEEDS) + "/" + name, std::ios::binary);
     const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
     if (bytes.size() <= 3) {
         ADD_FAILURE() << "no seed " << PERF_SEEDS << "/" << name;
-        return {};
+        return {name, 0, {}, {}, {}};
     }
     const auto* data = reinterpret_cast<const std::byte*>(bytes.data()) + 3;
     const std::size_t firstLength = bytes[1] | bytes[2] << 8;
-    return {bytes[0], {data, data + firstLength}, {data + firstLength, data + bytes.size() - 3}};
+    return {name, bytes[0], {data, data + firstLength}, {data + firstLength, data + bytes.size() - 3}, loads};
 }
 
 // Each processor's load after two samples; nothing where it was not in both.
 TEST(CPULoad, LoadsOfTheInstancesThatFillASlot) {
-    using Loads = std::vector<std::optional<std::int32_t>>;
-    const auto seed = [](const char* file, Loads loads) {
-        const auto [count, first, second] = laidOutBlocks(file);
-        return std::tuple{file, count, first, second, loads};
+    const Block aSecondLater = processors(1000, {kSecond / 2, 0, 0});
+    const auto numberedTwice = [](int millisecond, std::int64_t idle) {
+        return perf::writePerfData(perf::numberedProcessorBlock(at(millisecond), {{0, idle}, {0, kSecond - idle}}));
     };
-    const std::tuple<const char*, std::uint32_t, Block, Block, Loads> rows[] = {
-        seed("two_processors.bin", {75, 25}),
-        seed("processor_offline_and_new.bin", {50, std::nullopt, 90, std::nullopt}),
-        {"_Total and a processor beyond the count",
-         2,
-         processors(0, {0, 0, 0}),
-         processors(1, {kSecond / 2, 0, 0}),
-         {50, 100}},
-        {"a number named twice: its first instance",
-         1,
-         perf::writePerfData(perf::numberedProcessorBlock(at(0), {{0, 0}, {0, kSecond}})),
-         perf::writePerfData(perf::numberedProcessorBlock(at(1), {{0, kSecond / 4}, {0, 0}})),
-         {75}},
+    // Only "001" names a processor, and the processor object comes third.
+    const auto oddlyNamed = [](int millisecond, std::int64_t idle) {
+        perf::BlockSpec shape = perf::processorBlock(at(millisecond), {});
+        shape.objects[0].instances = {{u"", {0, 0}}, {u"1a", {0, 0}}, {u"12345678901", {0, 0}}, {u"001", {idle, 0}}};
+        shape.objects.insert(shape.objects.begin(), {{230, {{1, 0, 8}}, {{u"a", {1}}}}, {232, {}, {}}});
+        return perf::writePerfData(shape);
+    };
+    const LoadsRow rows[] = {
+        laidOut("two_processors.bin", {75, 25}),
+        laidOut("processor_offline_and_new.bin", {50, std::nullopt, 90, std::nullopt}),
+        {"_Total and a processor beyond the count", 2, processors(0, {0, 0, 0}), aSecondLater, {50, 100}},
+        {"a number named twice: its first instance", 1, numberedTwice(0, 0), numberedTwice(1000, kSecond / 4), {75}},
+        {"names that are no processor number", 2, oddlyNamed(0, 0), oddlyNamed(1000, kSecond / 4), {std::nullopt, 75}},
     };
     for (const auto& [name, count, first, second, loads] : rows) {
         SCOPED_TRACE(name);
@@ -128,8 +128,8 @@ TEST(ProcessorFigure, TicksCloserThanACounterStepKeepThePreviousFigure) {
         os.processors = 1;
         os.resolution = step;
         const std::int64_t steppedIdle = 10 * kMillisecond;  // the counter stepped: more idle than time passed
-        os.blocks = {processorsAtMillisecond(5000, {0}), processorsAtMillisecond(5000 + apart, {steppedIdle}),
-                     processorsAtMillisecond(6000 + apart, {steppedIdle + kSecond / 2})};
+        os.blocks = {processors(5000, {0}), processors(5000 + apart, {steppedIdle}),
+                     processors(6000 + apart, {steppedIdle + kSecond / 2})};
         CPULoad load(os);
         ProcessorFigure figures;
         load.CollectCPUData();
@@ -140,56 +140,53 @@ TEST(ProcessorFigure, TicksCloserThanACounterStepKeepThePreviousFigure) {
     }
 }
 
-TEST(CPULoad, UsageCollectsWhenThereIsNoSampleAndRefusesIndexesOutsideTheCount) {
-    FakeSamplerOs os;
-    os.blocks = {processors(0, {0, 0})};
-    CPULoad load(os);
-    EXPECT_EQ(load.GetCPUUsage(1), 100) << "one sample is measured against zero";
-    EXPECT_EQ(os.offeredSizes.size(), 1u);
-    for (int index : {0, 3, -1})
-        expectError(8003, "CPULoad.GetCPUUsage()", "CPU index out of bounds", [&] { load.GetCPUUsage(index); });
-}
-
-TEST(CPULoad, GrowsTheBufferInStepsAndKeepsTheSizeThatSufficed) {
-    FakeSamplerOs os;
-    os.blocks = {processors(0, {0, 0})};
-    os.blocks.front().resize(10'000);
-    CPULoad load(os);
-    load.CollectCPUData();
-    load.CollectCPUData();
-    EXPECT_EQ(os.offeredSizes, (std::vector<std::size_t>{4096, 8192, 12288, 12288}));
-}
-
+// Each row damages one part of a block, or one length or offset in it: the
+// sampler raises its documented error, and never reads outside the buffer or
+// walks forever.
 TEST(CPULoad, DataTheSamplerCannotUseRaisesTheDocumentedError) {
-    perf::BlockSpec wrongSignature = perf::processorBlock(at(0), {0});
+    using namespace perf;
+    const std::size_t first = block::kSize, firstCounter = first + object::kSize;
+    const std::size_t idleCounter = firstCounter + counter::kSize, firstInstance = idleCounter + counter::kSize;
+    const BlockSpec good = processorBlock(at(0), {0, 0}), noProcessor{u"PERF", at(0), {{230, {}, {}}, {232, {}, {}}}};
+    BlockSpec wrongSignature = good, noCounter = good;
     wrongSignature.signature = u"FREP";
-    perf::BlockSpec noCounter = perf::processorBlock(at(0), {0});
     noCounter.objects[0].counters = {{142, 0, 8}};
-    auto overrun = processors(0, {0, 0});
-    perf::patchU32(overrun, perf::block::kSize + perf::object::kDefinitionLength, 0x7FFFFFF0);
-    const char* unreadable = "Unable to read performance data";
-    const std::tuple<const char*, Block, std::int32_t, const char*, const char*> rows[] = {
-        {"wrong signature", perf::writePerfData(wrongSignature), 8006, "CPULoad.CollectCPUData()", unreadable},
-        {"failed read leaves zeros", {}, 8006, "CPULoad.CollectCPUData()", unreadable},
-        {"record that overruns the block", overrun, 8006, "CPULoad.CollectCPUData()", unreadable},
-        {"no processor object", perf::writePerfData({u"PERF", at(0), {{230, {}, {}}, {232, {}, {}}}}), 8004,
-         "CPULoad.CollectData", "Unable to locate the 'Processor' performance object"},
-        {"no idle-time counter", perf::writePerfData(noCounter), 8005, "CPULoad.CollectData",
-         "Unable to locate the '% of CPU usage' performance counter"},
+    const std::tuple<const char*, const BlockSpec*, std::size_t, std::uint32_t, std::int32_t> rows[] = {
+        // the block, a field set to a value (none at 0), the error
+        {"failed read leaves zeros", nullptr, 0, 0, 8006},
+        {"wrong signature", &wrongSignature, 0, 0, 8006},
+        {"no processor object", &noProcessor, 0, 0, 8004},
+        {"more objects than the data holds", &noProcessor, block::kNumObjectTypes, 5, 8006},
+        {"object of length zero", &noProcessor, first + object::kTotalByteLength, 0, 8006},
+        {"no idle-time counter", &noCounter, 0, 0, 8005},
+        {"more counters than the data holds", &noCounter, first + object::kNumCounters, 1000, 8006},
+        {"header length beyond the buffer", &good, block::kHeaderLength, 0xFFFFFFF0, 8006},
+        {"counter header beyond the buffer", &good, first + object::kHeaderLength, 0x10000, 8006},
+        {"counter definition of length zero", &good, firstCounter + counter::kByteLength, 0, 8006},
+        {"counter offset beyond the block", &good, idleCounter + counter::kCounterOffset, 0xFFFFFFF8, 8006},
+        {"definition length beyond the buffer", &good, first + object::kDefinitionLength, 0x7FFFFFF0, 8006},
+        {"more instances than the data holds", &good, first + object::kNumInstances, 100, 8006},
+        {"name beyond the buffer", &good, firstInstance + instance::kNameOffset, 0x7FFFFFFF, 8006},
+        {"name longer than the buffer", &good, firstInstance + instance::kNameLength, 0xFFFFFFFF, 8006},
+        {"instance length beyond the buffer", &good, firstInstance + instance::kByteLength, 0x80000000, 8006},
+        {"counter block that does not advance", &good, firstInstance + 32 + counterBlock::kByteLength, 0, 8006},
     };
-    for (const auto& [name, block, offset, source, description] : rows) {
+    for (const auto& [name, shape, field, value, error] : rows) {
         SCOPED_TRACE(name);
         FakeSamplerOs os;
-        if (!block.empty()) os.blocks = {block};
+        if (shape) os.blocks = {writePerfData(*shape)};
+        if (field) patchU32(os.blocks.front(), field, value);
         CPULoad load(os);
-        expectError(offset, source, description, [&] { load.CollectCPUData(); });
+        expectError(error, [&] { load.CollectCPUData(); });
         load.GetCPUCount();
         EXPECT_EQ(os.processorQueries, 1) << "the count is read once per object, even past an error";
     }
-    FakeSamplerOs noVersion;
-    noVersion.versionFails = true;
-    expectError(8001, "CPULoad.Initialize", "Impossible d'obtenir la version de Windows",
-                [&] { CPULoad l(noVersion); });
+    FakeSamplerOs os;
+    os.blocks = {processors(0, {0, 0})};
+    CPULoad load(os);
+    for (int index : {0, 3}) expectError(8003, [&] { load.GetCPUUsage(index); });
+    os.versionFails = true;
+    expectError(8001, [&] { CPULoad l(os); });
 }
 
 }  // namespace

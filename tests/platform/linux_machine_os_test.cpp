@@ -33,12 +33,24 @@ TEST(LinuxMachine, ClockFromCpufreqElseCpuinfoElseZero) {
         std::int32_t mhz;
     };
     const std::string twoProcessors = cpuinfoBlock(0, "2394.456") + cpuinfoBlock(1, "800.000");
+    // The clock's line begins in the first piece read and ends in the second.
+    const std::string head = "processor\t: 0\nflags\t\t: ", clockStart = "\ncpu MHz\t\t: 23";
+    const std::string acrossPieces =
+        head + std::string(LinuxMachineOs::kCpuinfoPieceBytes - head.size() - clockStart.size(), 'x') + clockStart +
+        "94.456\n\n" + cpuinfoBlock(1, "800.0");
+    ASSERT_EQ(acrossPieces.find("94.456"), LinuxMachineOs::kCpuinfoPieceBytes);
     const Row rows[] = {
         {"cpufreq in kHz wins", "3400000\n", twoProcessors, 3400},
         {"cpufreq halves down to even", "2394500\n", std::nullopt, 2394},
         {"no cpufreq: the first processor of cpuinfo", std::nullopt, twoProcessors, 2394},
         {"damaged cpufreq: cpuinfo", "n/a\n", twoProcessors, 2394},
         {"first processor without a clock", std::nullopt, "processor\t: 0\n\nprocessor\t: 1\ncpu MHz\t: 800\n", 0},
+        {"cpuinfo halves to even, no final line feed", std::nullopt, "processor : 0\ncpu MHz : 2500.5", 2500},
+        {"no number", std::nullopt, "processor : 0\ncpu MHz : n/a\n", 0},
+        {"below zero", std::nullopt, "processor : 0\ncpu MHz : -5\n", 0},
+        {"beyond 32 bits", std::nullopt, "processor : 0\ncpu MHz : 1e300\n", 0},
+        {"empty", std::nullopt, "", 0},
+        {"a clock line across two pieces read", std::nullopt, acrossPieces, 2394},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -47,17 +59,6 @@ TEST(LinuxMachine, ClockFromCpufreqElseCpuinfoElseZero) {
         if (row.cpuinfo) root.write("/proc/cpuinfo", *row.cpuinfo);
         EXPECT_EQ(LinuxMachineOs(root.path()).firstProcessorMHz(), row.mhz);
     }
-}
-
-TEST(LinuxMachine, ClockLineAcrossAPieceBoundaryIsReadWhole) {
-    const std::string head = "processor\t: 0\nflags\t\t: ";
-    const std::string clockStart = "\ncpu MHz\t\t: 23";
-    const std::size_t padding = LinuxMachineOs::kCpuinfoPieceBytes - head.size() - clockStart.size();
-    const std::string cpuinfo = head + std::string(padding, 'x') + clockStart + "94.456\n\n" + cpuinfoBlock(1, "800.0");
-    ASSERT_EQ(cpuinfo.find("94.456"), LinuxMachineOs::kCpuinfoPieceBytes);
-    FakeSystemRoot root;
-    root.write("/proc/cpuinfo", cpuinfo);
-    EXPECT_EQ(LinuxMachineOs(root.path()).firstProcessorMHz(), 2394);
 }
 
 }  // namespace

@@ -39,62 +39,44 @@ struct FakeClocks {
     }
 };
 
-// Between two samples the wall clock steps back an hour (the time base is the
-// monotonic clock, which steps never move), cpu1 goes offline and cpu3 comes
-// online: each /proc/stat line keeps its processor's slot.
-TEST(LinuxSampler, ProcessorsKeepTheirSlotsAcrossOfflineOnlineAndClockSteps) {
-    FakeSystemRoot root;
-    root.write("/sys/devices/system/cpu/possible", "0-3\n");
-    root.write("/proc/stat", procStat({{0, 0}, {1, 0}, {2, 0}}));
-    FakeClocks clocks;
-    LinuxSamplerOs os(root.path(), clocks.reader());
-    CPULoad load(os);
-    ASSERT_EQ(load.GetCPUCount(), 4) << "cpu3 is offline but possible";
-    load.CollectCPUData();
-    clocks.realtime.tv_sec -= 3600;
-    clocks.monotonic.tv_sec += 1;
-    root.write("/proc/stat", procStat({{0, kTicksPerSecond / 4}, {2, 3 * kTicksPerSecond / 4}, {3, 0}}));
-    load.CollectCPUData();
-    EXPECT_EQ(load.GetCPUUsage(1), 75);
-    EXPECT_EQ(load.GetCPUUsage(3), 25);
-    EXPECT_FALSE(load.HasTwoSamples(2) || load.HasTwoSamples(4));
-    EXPECT_EQ(ProcessorFigure().next(load, 4), 50);
-}
-
 // A machine of 300 processors: its block is several times the sampler's first
-// buffer, so the first sample is refused and retried. Every processor still
-// reads its own load, and the next sample is a new one.
-TEST(LinuxSampler, EveryProcessorOfABlockLargerThanTheFirstBufferGetsItsLoad) {
-    constexpr int kProcessors = 300;
+// buffer, so the first sample is refused and retried. Between two samples the
+// wall clock steps back an hour (the time base is the monotonic clock, which
+// steps never move), cpu298 goes offline and cpu299 comes online: each
+// /proc/stat line keeps its processor's slot.
+TEST(LinuxSampler, ProcessorsKeepTheirSlotsAcrossOfflineOnlineClockStepsAndRetries) {
     FakeSystemRoot root;
     root.write("/sys/devices/system/cpu/possible", "0-299\n");
-    std::vector<std::pair<int, std::uint64_t>> idleBefore, idleAfter;
-    for (int n = 0; n < kProcessors; ++n) {
-        idleBefore.push_back({n, 1000});
-        idleAfter.push_back({n, 1000 + n % 101});  // idle n % 101 ticks of 100
+    std::vector<std::pair<int, std::uint64_t>> before, after;
+    for (int n = 0; n < 298; ++n) {
+        before.push_back({n, 1000});
+        after.push_back({n, 1000 + n % 101});  // idle n % 101 ticks of 100
     }
-    root.write("/proc/stat", procStat(idleBefore));
+    before.push_back({298, 0});
+    after.push_back({299, 0});
+    root.write("/proc/stat", procStat(before));
     FakeClocks clocks;
     LinuxSamplerOs os(root.path(), clocks.reader());
     CPULoad load(os);
+    ASSERT_EQ(load.GetCPUCount(), 300) << "cpu299 is offline but possible";
     load.CollectCPUData();
     ASSERT_GT(load.bufferSize(), 4096) << "the first sample was refused";
     EXPECT_EQ(clocks.reads, 1) << "its retries copied the block built once, not /proc/stat read again";
-    root.write("/proc/stat", procStat(idleAfter));
+    root.write("/proc/stat", procStat(after));
+    clocks.realtime.tv_sec -= 3600;
     const std::uint64_t hundredTicks = 100'000'000'000 / kTicksPerSecond;  // in nanoseconds
     clocks.monotonic.tv_sec += static_cast<time_t>(hundredTicks / 1'000'000'000);
     clocks.monotonic.tv_nsec = static_cast<long>(hundredTicks % 1'000'000'000);
     load.CollectCPUData();
-    for (int n = 0; n < kProcessors; ++n) EXPECT_EQ(load.GetCPUUsage(n + 1), 100 - n % 101) << "processor " << n;
+    for (int n = 0; n < 298; ++n) EXPECT_EQ(load.GetCPUUsage(n + 1), 100 - n % 101) << "processor " << n;
+    EXPECT_FALSE(load.HasTwoSamples(299) || load.HasTwoSamples(300));
+    EXPECT_EQ(ProcessorFigure().next(load, 300), 51) << "the mean of the 298 in both samples";
 }
 
-// An idle machine and a saturated one, read at the shortest, a short and the
-// designed interval for a simulated minute. The idle counters move in whole
-// clock ticks, so one tick's load of a processor is off by up to a clock tick
-// either way, and each tick starts a little late by an irregular amount (the
-// tick's own work, the timer's latency). The figures shown must still
-// average the true load: within a tenth of a point, which averaging loads
-// already rounded to whole percent would miss at 500 ms.
+// An idle machine and a saturated one for a simulated minute. The idle
+// counters move in whole clock ticks and each tick starts a little late by an
+// irregular amount, yet the figures shown must average the true load within a
+// tenth of a point, which averaging loads rounded to whole percent would miss.
 TEST(LinuxSampler, FiguresOfAMinuteAverageTheTrueLoad) {
     const std::tuple<const char*, int, double> rows[] = {
         // interval in ms, true load in %

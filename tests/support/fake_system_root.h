@@ -12,32 +12,22 @@ namespace tidemark::testing {
 
 class FakeSystemRoot {
 public:
-    // A new folder of its own: a name another test already holds is passed over.
-    FakeSystemRoot() {
-        std::random_device random;
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            const auto folder = std::filesystem::temp_directory_path() / ("tidemark-root-" + std::to_string(random()));
-            if (std::filesystem::create_directory(folder)) {
-                root_ = folder.string();
-                return;
-            }
-        }
-        ADD_FAILURE() << "no temporary folder";
-    }
+    // A new folder of its own, never one another test holds.
+    FakeSystemRoot() { EXPECT_TRUE(std::filesystem::create_directory(root_)) << root_ << " was taken"; }
     ~FakeSystemRoot() { std::filesystem::remove_all(root_); }
     FakeSystemRoot(const FakeSystemRoot&) = delete;
-    FakeSystemRoot& operator=(const FakeSystemRoot&) = delete;
 
     // `absolute` as the backend names it, such as "/proc/stat".
     void write(const std::string& absolute, const std::string& text) const {
         const std::filesystem::path file = root_ + absolute;
         std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
+        std::ofstream(file, std::ios::binary) << text;
     }
     const std::string& path() const { return root_; }
 
 private:
-    std::string root_;
+    std::string root_ =
+        (std::filesystem::temp_directory_path() / ("tidemark-root-" + std::to_string(std::random_device()()))).string();
 };
 
 }  // namespace tidemark::testing

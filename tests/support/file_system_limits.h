@@ -1,87 +1,78 @@
 #pragma once
-// Real file-system refusals and kinds of file, made this system's way
-// (file_system_limits_posix.cpp or _windows.cpp).
+// Real file-system refusals, made this system's way.
 #include <cstdint>
 #include <filesystem>
-#include <memory>
-#include <string>
-#include <vector>
+#include <fstream>
+#ifndef _WIN32
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#endif
 
 namespace tidemark::testing {
+namespace fs = std::filesystem;
 
+#ifndef _WIN32
 // While it lives, writes cannot make a file longer than `bytes`, as on a full
-// disk. POSIX: the kernel's file-size limit, for every file. Windows has no
-// per-process limit, so the file writer's own write call stops there.
+// disk: the kernel's file-size limit, its signal ignored so the write fails with EFBIG.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(std::uintmax_t bytes);
-    ~FileSizeLimit();
-    // The system's words for the refusal.
-    static std::string reason();
+    explicit FileSizeLimit(std::uintmax_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        const rlimit limit{static_cast<rlim_t>(bytes), saved_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, handler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
 
 private:
-    struct Saved;
-    std::unique_ptr<Saved> saved_;
+    void (*handler_)(int);
+    rlimit saved_{};
 };
+#endif
 
 // Makes the files in a folder impossible to change. POSIX: the folder too, by
-// a read-only mount for root (whom permissions do not stop), else by
-// permissions. Windows: each file's read-only attribute.
+// mounting it read-only over itself for root (whom permissions do not stop),
+// else by permissions. Windows: each file's read-only attribute, which is what
+// taking its write permission away sets there.
 class ReadOnlyFolder {
 public:
-    explicit ReadOnlyFolder(const std::filesystem::path& folder);
-    ~ReadOnlyFolder();
+    explicit ReadOnlyFolder(const fs::path& folder) : folder_(folder) {
+#ifndef _WIN32
+        mounted_ = ::geteuid() == 0 && ::mount(folder_.c_str(), folder_.c_str(), nullptr, MS_BIND, nullptr) == 0;
+        if (mounted_ && ::mount(nullptr, folder_.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0)
+            return;
+        fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+#endif
+        for (const auto& entry : fs::directory_iterator(folder_)) fs::permissions(entry.path(), fs::perms::owner_read);
+    }
+    ~ReadOnlyFolder() {
+        std::error_code ignored;
+#ifndef _WIN32
+        if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
+        fs::permissions(folder_, fs::perms::owner_all, ignored);
+#endif
+        for (const auto& entry : fs::directory_iterator(folder_, ignored))
+            fs::permissions(entry.path(), fs::perms::owner_all, ignored);
+    }
     ReadOnlyFolder(const ReadOnlyFolder&) = delete;
-    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
-    // False where this process may write them all the same (Wine run by root).
-    bool enforced() const;
-    bool keepsNewFilesOut() const;
-    // The system's words for the refusals it gives, any one of them.
-    std::vector<std::string> reasons() const;
+
+    // False where this process may write all the same (root without the
+    // mount, Wine run by root), asked by another route than the code tested.
+    bool enforced() const {
+        const fs::directory_iterator first(folder_);
+        if (first == fs::directory_iterator()) return !std::ofstream(folder_ / "probe").is_open();
+        return !std::ofstream(first->path(), std::ios::app).is_open();
+    }
 
 private:
-    std::filesystem::path folder_;
+    fs::path folder_;
     bool mounted_ = false;
 };
-
-// A file held open by another while this lives: one that keeps writers out
-// (POSIX: this running test program; Windows: a handle without write
-// sharing) or, with `letsWritersIn`, one a viewer only reads.
-class FileHeldOpen {
-public:
-    FileHeldOpen(const std::filesystem::path& folder, bool letsWritersIn);
-    ~FileHeldOpen();
-    FileHeldOpen(const FileHeldOpen&) = delete;
-    FileHeldOpen& operator=(const FileHeldOpen&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-    std::intptr_t handle_ = -1;
-};
-
-// Things in `folder` that are no regular file: a folder, a pipe nobody reads,
-// a device and, on POSIX, a link to `outside`.
-class NotRegularFiles {
-public:
-    NotRegularFiles(const std::filesystem::path& folder, const std::filesystem::path& outside);
-    struct Target {
-        std::string name;
-        std::filesystem::path path;
-    };
-    const std::vector<Target>& targets() const { return targets_; }
-
-private:
-    std::vector<Target> targets_;
-};
-
-// Files in `folder` the user does not see (a leading dot; hidden or system attribute).
-std::vector<std::filesystem::path> makeFilesOutOfSight(const std::filesystem::path& folder);
-
-// Whether a file name may hold '*' and '?' (POSIX), or none can exist (Windows).
-bool namesMayHoldWildcards();
-
-// The system's words when the folder of a file to be made does not exist.
-std::string noSuchFolderReason();
 
 }  // namespace tidemark::testing

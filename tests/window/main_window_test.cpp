@@ -1,18 +1,14 @@
-// Start-up, the tick, the re-layout and what the window draws, in pixels.
-#include <gtest/gtest.h>
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QLabel>
+// Start-up and its claim, the tick, the re-layout and what the window shows, in pixels.
+#include <QCloseEvent>
+#include <QLockFile>
 #include <QPainter>
+#include <QProcess>
 #include <QScreen>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
+#include <QSet>
+#include <cmath>
 
-#include "window/graph_view.h"
-#include "window/meter_panel.h"
+#include "platform/qt/desktop_services.h"
+#include "support/file_system_limits.h"
 #include "window/scale_strip.h"
 #include "window/window_fixture.h"
 
@@ -21,17 +17,7 @@ namespace {
 
 using namespace tidemark::testing;
 using MainWindow = WindowFixture;
-constexpr std::int64_t kSecond = 10'000'000;
-
-QRect designed(const TwipRect& r) {
-    return {twipsToPixels(r.L), twipsToPixels(r.T), twipsToPixels(r.W), twipsToPixels(r.H)};
-}
-
-bool within(const QRect& actual, const QRect& expected, int pixels) {
-    return std::abs(actual.left() - expected.left()) <= pixels && std::abs(actual.top() - expected.top()) <= pixels &&
-           std::abs(actual.width() - expected.width()) <= pixels &&
-           std::abs(actual.height() - expected.height()) <= pixels;
-}
+using HighDpi = WindowFixture;
 
 TEST_F(MainWindow, StartCounter) {
     const std::tuple<const char*, int, const char*> rows[] = {{nullptr, 0, "2"}, {"18", 1, "19"}, {"38", 1, "39"},
@@ -47,68 +33,133 @@ TEST_F(MainWindow, StartCounter) {
     }
 }
 
-TEST_F(MainWindow, SecondInstanceSaysSoAndEndsWithoutCounting) {
-    lock.otherRunning = true;
-    make();
-    EXPECT_FALSE(window->Form_Load());
-    EXPECT_EQ(dialogs.shown, QStringList{"TIDEMARK|Only one copy of this program can be used."});
-    EXPECT_EQ(settings.writes, 0);
-    EXPECT_TRUE(QFileInfo(programDir.path() + "/Log").isDir()) << "the log folder comes first";
+// A second copy says so and ends; so does a start-up closed (by a quit
+// request) while it lets events run. Neither start is counted.
+TEST_F(MainWindow, StartUpThatEndsEarlyIsNotCounted) {
+    for (const bool secondCopy : {true, false}) {
+        SCOPED_TRACE(secondCopy ? "a second copy" : "closed meanwhile");
+        lock.otherRunning = secondCopy;
+        make();
+        if (!secondCopy) QCoreApplication::postEvent(window.get(), new QCloseEvent);
+        EXPECT_FALSE(window->Form_Load());
+        EXPECT_EQ(dialogs.shown, QStringList{"TIDEMARK|Only one copy of this program can be used."});
+        EXPECT_FALSE(window->isVisible() || window->updateTimer().isActive());
+        EXPECT_EQ(settings.writes, 0);
+        EXPECT_TRUE(QFileInfo(programDir.path() + "/Log").isDir()) << "the log folder comes first";
+    }
 }
 
-TEST_F(MainWindow, LayoutAtTheDesignedSizeAndWider) {
+// The claim as the toolkit writes it, in another process's id: what a
+// killed copy leaves behind.
+QByteArray leftClaim(qint64 id) {
+    QTemporaryDir folder;
+    QLockFile held(folder.filePath("held.lock"));
+    EXPECT_TRUE(held.tryLock(0));
+    const QByteArray bytes = contentsOf(folder.filePath("held.lock"));
+    return QByteArray::number(id) + bytes.mid(bytes.indexOf('\n'));
+}
+
+// One claim at a time, in a folder its user alone may enter. A claim left by
+// a killed copy, in an id now free or this process's own (Wine hands ids out
+// again soon), does not block the next start.
+TEST(InstanceLock, OneClaimAtATimeAndNoneLeftByAKilledCopy) {
+    QTemporaryDir home;
+    const QString folder = home.filePath("state/MarloFenwick");  // made when missing
+    auto first = makeInstanceLock(folder, "TideMark"), second = makeInstanceLock(folder, "TideMark");
+    EXPECT_FALSE(first->anotherInstanceRunning());
+    EXPECT_TRUE(second->anotherInstanceRunning());
+    first->release();
+    EXPECT_FALSE(second->anotherInstanceRunning()) << "a closed instance frees the claim";
+    second->release();
+#ifndef _WIN32  // on Windows the folder lies in the user's own profile and takes its access rules
+    EXPECT_EQ(QFile::permissions(folder).toInt() & 0x0077, 0);
+#endif
+    QProcess ended;
+    ended.start(QCoreApplication::applicationFilePath(), {"--gtest_list_tests"});
+    ASSERT_TRUE(ended.waitForStarted());
+    const qint64 endedId = ended.processId();
+    ASSERT_TRUE(ended.waitForFinished());
+    for (const qint64 id : {endedId, QCoreApplication::applicationPid()}) {
+        QFile stale(folder + "/TideMark.lock");
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+        stale.write(leftClaim(id));
+        stale.close();
+        auto next = makeInstanceLock(folder, "TideMark");
+        EXPECT_FALSE(next->anotherInstanceRunning()) << id;
+        next->release();
+    }
+}
+
+#ifndef _WIN32  // a Windows folder's read-only attribute does not keep new files out
+// "Only one copy…" would be false: the program runs without a claim.
+TEST(InstanceLock, ClaimThatCannotBeMadeDoesNotRefuseTheStart) {
+    QTemporaryDir home;
+    testing::ReadOnlyFolder readOnly(home.path().toStdString());
+    if (!readOnly.enforced()) GTEST_SKIP() << "this user may write the folder all the same";
+    EXPECT_FALSE(makeInstanceLock(home.filePath(".local/state/MarloFenwick"), "TideMark")->anotherInstanceRunning());
+}
+#endif
+
+// Each named control as the user finds it: where it stands in its container,
+// whether it shows and what it says or is called.
+QStringList describe(frmMain& window) {
+    const QString title = window.windowTitle().replace(QString(PROJECT_VERSION).section('.', 0, 1), "<major.minor>");
+    QStringList lines{"title " + title, "interval " + QString::number(window.updateTimer().interval())};
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        if (control->objectName().isEmpty() || control->objectName().startsWith("qt_")) continue;
+        const auto* list = qobject_cast<const QComboBox*>(control);
+        QString text = list ? list->currentText() : control->property("text").toString();
+        if (text.isEmpty()) text = control->accessibleName();
+        const QRect r = control->geometry();
+        lines << QString("%1 %2,%3 %4x%5%6 %7").arg(control->objectName()).arg(r.x()).arg(r.y()).arg(r.width())
+                     .arg(r.height()).arg(control->isVisibleTo(&window) ? "" : " hidden", text);
+    }
+    return lines;
+}
+
+// The designed form, in pixels, at the designed size and stretched: tests/window/window_form.txt.
+TEST_F(MainWindow, FormAtTheDesignedSizeAndStretched) {
+    started();
+    window->tmrUpdate_Timer();
+    QStringList lines = describe(*window);
+    window->resize(900, 500);
+    lines << "stretched to 900x500" << describe(*window);
+    QFile actual("window_form.txt");  // this run's, in the working folder, to compare or take over
+    if (actual.open(QIODevice::WriteOnly)) actual.write(lines.join('\n').toUtf8() + '\n');
+    EXPECT_EQ(lines, QString(contentsOf(WINDOW_FORM)).split('\n', Qt::SkipEmptyParts));
+}
+
+// The designed layout stands until start-up is over; then each re-layout,
+// restoring included, ticks once and prints the scale again at the new
+// spacing, and the history keeps 20 samples beyond the graph's width.
+TEST_F(MainWindow, ReLayoutAfterStartUpTicksAndSpreadsTheScale) {
     make();
     window->show();
-    window->resize(900, 500);  // before start-up ends: the design stands
+    window->resize(900, 500);
     QCoreApplication::processEvents();
-    EXPECT_EQ(geometryOf("Graph"), designed(StretchLayout{}.Graph));
+    EXPECT_EQ(geometryOf("Graph"), QRect(19, 16, 365, 237));
     ASSERT_TRUE(window->Form_Load());
     window->resize(534, 352);
-    const StretchLayout design;
-    EXPECT_TRUE(within(geometryOf("Graph"), designed(design.Graph), 1));
-    EXPECT_TRUE(within(geometryOf("FrmVU"), designed(design.FrmVU), 1));
-    EXPECT_TRUE(within(geometryOf("picLabels(1)"), designed(design.picLabels1), 2))
-        << "the formulas give 35 twips less";
+    const auto lowestInk = [this] {  // of the scale's labels
+        const QImage strip = control<ScaleStrip>("picLabels(0)")->image();
+        return inkBounds(strip, strip.pixelColor(strip.width() - 1, strip.height() - 1)).bottom();
+    };
+    const int lowest = lowestInk();
     const std::int16_t count = window->history().HistoryCount;
-    window->resize(1271, 352);
-    EXPECT_EQ(window->history().HistoryCount, count + 1) << "one tick per re-layout";
-    EXPECT_NEAR(geometryOf("FrmVU").right() + 1, 1271 - 3, 1);
+    window->resize(1271, 500);
+    EXPECT_EQ(window->history().HistoryCount, count + 1);
+    EXPECT_GE(lowestInk(), lowest + 140) << "the window grew by 148 pixels";
     EXPECT_EQ(window->history().HistoryCapacity, window->graph().contentsRect().width() + 20);
     window->showMinimized();
     QCoreApplication::processEvents();
     EXPECT_EQ(window->history().HistoryCount, count + 1) << "no layout while minimised";
     window->showNormal();
     QCoreApplication::processEvents();
-    EXPECT_EQ(window->history().HistoryCount, count + 2) << "restoring lays out and ticks";
+    EXPECT_EQ(window->history().HistoryCount, count + 2);
 }
 
 // The window's height gives way in the graph, then in the meter bars, which
 // are cut off above the options row, not covered; the figures stay whole.
-// The stretch rule, in twips: the graph's frame takes the width the meters
-// leave and the height the strip leaves; the graph keeps its borders inside.
-TEST(Layout, GraphStretchesWithTheWindowAndTheMetersKeepTheirWidth) {
-    const StretchLayout design, next = relayout(12000, 6000, design);
-    EXPECT_EQ(next.FrmGraph.W, 12000 - 1710 - 360);
-    EXPECT_EQ(next.Graph.W, next.FrmGraph.W - 620);
-    EXPECT_EQ(next.FrmVU.L, 12000 - 1710 - 180);
-    EXPECT_EQ(next.FrmVU.W, 1710);
-    EXPECT_EQ(next.Graph.H, next.FrmGraph.H - 420);
-    EXPECT_EQ(next.picLabels1.H, next.Graph.H + 60);
-}
-
-// A taller graph spreads its scale: the labels are printed again at the new
-// spacing, down to the graph's new bottom.
-TEST_F(MainWindow, ResizedGraphPrintsItsScaleAtTheNewSpacing) {
-    started();
-    const auto lowestInk = [this] {
-        const QImage strip = control<ScaleStrip>("picLabels(0)")->image();
-        return inkBounds(strip, strip.pixelColor(strip.width() - 1, strip.height() - 1)).bottom();
-    };
-    const int before = lowestInk();
-    window->resize(534, 500);
-    EXPECT_GE(lowestInk(), before + 140) << "the window grew by 148 pixels";
-}
-
 TEST_F(MainWindow, SmallestWindowKeepsTheFiguresTheGraphAndTheOptionsApart) {
     started();
     window->resize(10, 10);
@@ -123,49 +174,28 @@ TEST_F(MainWindow, SmallestWindowKeepsTheFiguresTheGraphAndTheOptionsApart) {
         EXPECT_TRUE(meters.contains(QRect(label->mapTo(window.get(), QPoint()), label->size()))) << figure;
     }
     window->resize(534, 352);
-    EXPECT_TRUE(within(geometryOf("FrmVU"), designed(StretchLayout{}.FrmVU), 1)) << "the meters whole again";
+    EXPECT_EQ(geometryOf("FrmVU").size(), QSize(114, 267)) << "the meters whole again";
 }
 
-// Wider than its label, a figure is squeezed, not cut off at the edge.
-void expectWholeTextShows(QLabel* label) {
-    SCOPED_TRACE(label->text().toStdString());
-    const QImage shot = label->grab().toImage();
-    const QRect ink = inkBounds(shot, label->palette().color(QPalette::Window));
-    EXPECT_LT(ink.right(), shot.width() - 1) << "the text runs into the edge";
-#ifndef _WIN32  // Windows' off-screen platform measures text larger than it draws it
-    EXPECT_GE(ink.width(), label->fontMetrics().horizontalAdvance(label->text()) * 7 / 10);
-#endif
-}
-
-TEST_F(MainWindow, TickShowsTheReadingAndMemoryFiguresWhole) {
+// Wider than their labels, the memory figures are squeezed, not cut off at the edge.
+TEST_F(MainWindow, MemoryFiguresShowWhole) {
     started();
     for (const std::int64_t gigabytes : {1, 24, 2048}) {
         machine.status.totalPhys = gigabytes << 30;
-        machine.status.availPhys = gigabytes << 29;
+        machine.status.availPhys = (gigabytes << 29) + 600 * 1024;
         window->tmrUpdate_Timer();
-        for (const char* name : {"Label8", "Label10"}) expectWholeTextShows(control<QLabel>(name));
+        for (QLabel* label : {control<QLabel>("Label8"), control<QLabel>("Label10")}) {
+            SCOPED_TRACE(label->text().toStdString());
+            const QImage shot = label->grab().toImage();
+            const QRect ink = inkBounds(shot, label->palette().color(QPalette::Window));
+            EXPECT_LT(ink.right(), shot.width() - 1) << "the text runs into the edge";
+#ifndef _WIN32  // Windows' off-screen platform measures text larger than it draws it
+            EXPECT_GE(ink.width(), label->fontMetrics().horizontalAdvance(label->text()) * 7 / 10);
+#endif
+        }
     }
     EXPECT_EQ(text("Label8"), "2097152 Mb");
-    EXPECT_FALSE(geometryOf("Label8").intersects(geometryOf("Label11")));
-    EXPECT_TRUE(control("FrmVU")->rect().contains(geometryOf("Label8")));
-}
-
-TEST_F(MainWindow, ProcessorFigureIsTheMeanWithin0To100AndSurvivesSamplerErrors) {
-    samplerOs.processors = 3;
-    samplerOs.blocks = {processorData(0, {0, 0, 0}),
-                        processorData(1, {9 * kSecond / 10, 8 * kSecond / 10, 69 * kSecond / 100}),
-                        processorData(2, {2 * kSecond, 2 * kSecond, 2 * kSecond})};
-    started();
-    window->tmrUpdate_Timer();
-    EXPECT_EQ(text("Label3"), "20 %") << "10, 20 and 31 make 20.33";
-    EXPECT_EQ(text("Label6"), "20 %");
-    window->tmrUpdate_Timer();
-    EXPECT_EQ(text("Label3"), "0 %") << "idle longer than the elapsed time reads below 0";
-    auto broken = processorData(3, {0, 0, 0});
-    broken[0] = std::byte{'X'};
-    samplerOs.blocks = {broken};
-    window->tmrUpdate_Timer();
-    EXPECT_EQ(text("Label3"), "0 %") << "the previous figure stands";
+    EXPECT_EQ(text("Label10"), "1048577 Mb") << "KB div 1024, plus 1";
 }
 
 // The distances between the tops of the lit segments in the first column
@@ -186,34 +216,39 @@ std::vector<int> segmentTops(const QImage& shot, QColor lit) {
 // What the window shows after real ticks: the segments lit and in which
 // colour, the figures, the clock line and the lists' entries.
 TEST_F(MainWindow, MetersFiguresClockLineAndListsShowTheReading) {
-    samplerOs.blocks = {processorData(0, {0, 0}), processorData(1, {63 * kSecond / 100, 63 * kSecond / 100})};
+    samplerOs.processors = 3;  // 10, 20 and 31 % busy: 20.33
+    samplerOs.blocks = {processorData(0, {0, 0, 0}), processorData(1, {9 * kSecond / 10, 8 * kSecond / 10, 69 * kSecond / 100}),
+                        processorData(2, {12 * kSecond / 10, 11 * kSecond / 10, 99 * kSecond / 100})};
     machine.status.totalPhys = 1000 * 1024;
     machine.status.availPhys = 390 * 1024;  // 61 % in use
     started();
     window->tmrUpdate_Timer();
-    EXPECT_EQ(text("Label3"), "37 %");
+    EXPECT_EQ(text("Label3"), "20 %");
+    EXPECT_EQ(text("Label6"), "20 %");
+    window->tmrUpdate_Timer();
+    EXPECT_EQ(text("Label3"), "70 %");
     EXPECT_EQ(text("Label4"), "61 %");
-    EXPECT_EQ(litSegments(true), 8) << "segments 0 .. floor(37 / 5)";
+    EXPECT_EQ(litSegments(true), 15) << "segments 0 .. floor(70 / 5)";
     EXPECT_EQ(litSegments(false), 13) << "segments 0 .. floor(61 / 5)";
-    EXPECT_EQ(meters().segmentColor(true, 7), QColor(0, 100, 255));
+    EXPECT_EQ(meters().segmentColor(true, 14), QColor(0, 100, 255));
     EXPECT_EQ(meters().segmentColor(false, 12), QColor(255, 255, 0));
     const QImage panel = control<QWidget>("Picture1")->grab().toImage();
-    EXPECT_EQ(segmentTops(panel, QColor(0, 100, 255)), (std::vector<int>(7, 8))) << "120 twips apart";
-    auto broken = processorData(2, {0, 0});
+    EXPECT_EQ(segmentTops(panel, QColor(0, 100, 255)), (std::vector<int>(14, 8))) << "120 twips apart";
+    auto broken = processorData(3, {0, 0, 0});
     broken[0] = std::byte{'X'};
     samplerOs.blocks = {broken};
     window->tmrUpdate_Timer();
-    EXPECT_EQ(text("Label3"), "37 %") << "a sampler error keeps the previous figure";
-    EXPECT_EQ(itemsOf("CmbRefresh"),
-              QStringList({"100", "200", "300", "400", "500", "600", "700", "800", "900", "1000"}));
+    EXPECT_EQ(text("Label3"), "70 %") << "a sampler error keeps the previous figure";
+    EXPECT_EQ(itemsOf("CmbRefresh"), QStringList({"100", "200", "300", "400", "500", "600", "700", "800", "900", "1000"}));
     EXPECT_EQ(itemsOf("CmbSchaal"), QStringList({"5", "10", "15", "20", "25", "35", "50"}));
+    EXPECT_EQ(control<QComboBox>("CmbSchaal")->currentText(), "10");
     for (const std::int32_t mhz : {2394, 0}) {
         SCOPED_TRACE(mhz);
         machine.mhz = mhz;
         started();
         window->tmrUpdate_Timer();
         EXPECT_EQ(clockLine()->isVisible(), mhz != 0) << "the clock line only for a clock that reads";
-        if (mhz) EXPECT_EQ(clockLine()->text(), "2394 Mc");
+        EXPECT_TRUE(mhz == 0 || clockLine()->text() == "2394 Mc") << clockLine()->text().toStdString();
     }
 }
 
@@ -225,22 +260,20 @@ TEST_F(MainWindow, NoProcessorFiguresShowNothingMadeUpAndSaySoOnce) {
     machine.status.totalPhys = 1000 * 1024;
     machine.status.availPhys = 390 * 1024;  // 61 % in use
     started();
-    control<QToolButton>("chkLogTodisk")->click();
+    button("chkLogTodisk")->click();
     for (int tick = 0; tick < 3; ++tick) window->tmrUpdate_Timer();
     QCoreApplication::processEvents();
     EXPECT_EQ(text("Label3"), "n/a");
     EXPECT_EQ(text("Label6"), "n/a");
     EXPECT_EQ(text("Label4"), "61 %");
-    const auto* meters = control<MeterPanel>("Picture1");
-    EXPECT_NE(meters->segmentColor(true, 0), meters->segmentColor(false, 0)) << "no processor segment lit";
+    EXPECT_NE(meters().segmentColor(true, 0), meters().segmentColor(false, 0)) << "no processor segment lit";
     const QImage graph = window->graph().image();
     for (int y = 0; y < graph.height(); ++y)
         for (int x = 0; x < graph.width(); ++x) ASSERT_NE(graph.pixelColor(x, y), QColor(0, 100, 255)) << x << "," << y;
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_TRUE(dialogs.shown[0].contains("holds no processor figures")) << dialogs.shown[0].toStdString();
-    QFile log(programFolder + "/Log/" + QDir(programFolder + "/Log").entryList(QDir::Files).value(0));
-    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    EXPECT_EQ(log.readAll().count("\r\n\t61\r\n"), 3) << "an empty processor field each tick";
+    const QString log = programFolder + "/Log/" + QDir(programFolder + "/Log").entryList(QDir::Files).value(0);
+    EXPECT_EQ(contentsOf(log).count("\r\n\t61\r\n"), 3) << "an empty processor field each tick";
 }
 
 TEST_F(MainWindow, ScaleDivisionPickRedrawsWithTheNewGridAtOnce) {
@@ -266,10 +299,7 @@ TEST_F(MainWindow, ScreenShowsThePictureAfterScrolling) {
     auto* graph = control<GraphView>("Graph");
     const QPoint held = graph->contentsRect().topLeft() + QPoint(200, 100);
     for (int i = 0; i < 30; ++i) {
-        if (i == 10) {
-            QTest::mousePress(graph, Qt::LeftButton, {}, held);
-            ASSERT_TRUE(control("txtValue")->isVisible());
-        }
+        if (i == 10) QTest::mousePress(graph, Qt::LeftButton, {}, held);
         if (i == 20) QTest::mouseRelease(graph, Qt::LeftButton, {}, held);
         window->tmrUpdate_Timer();
         QCoreApplication::processEvents();
@@ -278,9 +308,37 @@ TEST_F(MainWindow, ScreenShowsThePictureAfterScrolling) {
     const QImage screen = window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
     const QRect list(control("CmbSchaal")->mapTo(window.get(), QPoint()), control("CmbSchaal")->size());
     QImage picture = graph->image().convertToFormat(QImage::Format_RGB32);
-    QPainter(&picture).drawImage(list.topLeft() - inner.topLeft(),
-                                 screen.copy(list));  // the scale list covers a corner
+    QPainter(&picture).drawImage(list.topLeft() - inner.topLeft(), screen.copy(list));  // the list covers a corner
     EXPECT_EQ(screen.copy(inner), picture);
+}
+
+// On screens with more than one device pixel per pixel (entries of their
+// own set QT_SCALE_FACTOR) the graph is crisp, every grid line equally
+// thick, and Save writes it at its own size.
+TEST_F(HighDpi, GraphIsCrispAndEveryGridLineEquallyThick) {
+    started();
+    const qreal scale = window->devicePixelRatioF();
+    if (scale == 1.0) GTEST_SKIP() << "needs QT_SCALE_FACTOR";
+    for (int i = 0; i < 5; ++i) window->tmrUpdate_Timer();
+    auto* graph = control<GraphView>("Graph");
+    const QImage image = graph->grab(graph->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QSet<QRgb> colours{qRgb(0, 0, 0), qRgb(128, 128, 128), qRgb(0, 100, 255), qRgb(255, 255, 0)};
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_TRUE(colours.contains(image.pixel(x, y))) << "blended pixel at " << x << "," << y;
+    QList<int> thicknesses;  // of the grid lines, down a column the curves do not reach
+    for (int y = 0, run = 0; y <= image.height(); ++y) {
+        const bool grey = y < image.height() && image.pixel(4, y) == qRgb(128, 128, 128);
+        if (grey) ++run;
+        if (!grey && run) thicknesses << std::exchange(run, 0);
+    }
+    ASSERT_GE(thicknesses.size(), 10);
+    EXPECT_EQ(QSet<int>(thicknesses.begin(), thicknesses.end()).size(), 1) << "lines of different thickness";
+    EXPECT_EQ(thicknesses.front(), static_cast<int>(std::nearbyint(scale)));
+    dialogs.saveAnswers = {programDir.path() + "/graph.bmp"};
+    window->CmdOptions_Click(0);
+    EXPECT_EQ(QImage(programDir.path() + "/graph.bmp").convertToFormat(QImage::Format_RGB32),
+              window->graph().image().convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace

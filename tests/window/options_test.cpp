@@ -1,16 +1,13 @@
-// Stay on top, the refresh interval, the read-out box and the tool buttons,
-// driven by keys and clicks on the widgets the user reaches.
+// Stay on top, the refresh interval, the read-out box, the tool buttons and
+// the dialogs they open, driven by keys and clicks on the widgets the user reaches.
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
+#include <QPushButton>
 #include <QWindow>
 
-#include "window/graph_view.h"
 #include "window/window_fixture.h"
 
 namespace tidemark {
@@ -37,8 +34,9 @@ protected:
 };
 
 // An accepted entry stays as typed; one Enter refuses gives way to the
-// interval in force (500 here).
-TEST_F(Options, TypedIntervalTakesEffectWithEnterOrGivesWayToTheOneInForce) {
+// interval in force (500 here). A pick from the list counts as typed, and a
+// paused timer takes the new interval without starting.
+TEST_F(Options, TypedOrPickedIntervalTakesEffectOrGivesWayToTheOneInForce) {
     const std::tuple<const char*, bool, int> rows[] = {
         // typed, Enter, interval (500: refused)
         {"75", true, 75},    {"75", false, 500},  {"750", true, 750},     {"50", true, 50},      {"80", true, 80},
@@ -62,22 +60,15 @@ TEST_F(Options, TypedIntervalTakesEffectWithEnterOrGivesWayToTheOneInForce) {
     EXPECT_GE(ink.width(), edit->fontMetrics().horizontalAdvance("65535") - 2);
 #endif
     EXPECT_GT(ink.left(), 0);
-}
-
-TEST_F(Options, PickingFromTheListSetsTheInterval) {
-    refresh()->setFocus();
     QTest::keyClick(refresh(), Qt::Key_F4);  // opens the list
     ASSERT_TRUE(refresh()->view()->isVisible());
     QTest::keyClick(refresh()->view(), Qt::Key_Home);
     QTest::keyClick(refresh()->view(), Qt::Key_Return);
     EXPECT_EQ(window->updateTimer().interval(), 100);
-}
-
-TEST_F(Options, PausedTimerTakesTheNewIntervalWithoutStarting) {
-    control<QToolButton>("CmdOptions(2)")->click();
+    button("CmdOptions(2)")->click();
     type("300", true);
     EXPECT_FALSE(window->updateTimer().isActive());
-    control<QToolButton>("CmdOptions(2)")->click();
+    button("CmdOptions(2)")->click();
     EXPECT_TRUE(window->updateTimer().isActive());
     EXPECT_EQ(window->updateTimer().interval(), 300);
 }
@@ -89,11 +80,12 @@ TEST_F(WindowFixture, StayOnTopKeepsPlaceAndSizeOrSaysOnceThatItCannot) {
         dialogs.shown.clear();
         started();
         const QRect before = window->geometry();
-        for (int click = 0; click < 3; ++click) control<QCheckBox>("ChkOnTop")->click();
-        EXPECT_TRUE(window->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+        for (int click = 0; click < 3; ++click) {
+            control<QCheckBox>("ChkOnTop")->click();
+            EXPECT_EQ(window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), click != 1) << click;
+        }
         EXPECT_EQ(window->geometry(), before);
-        EXPECT_EQ(dialogs.shown.filter("This desktop does not let a program keep its window above").size(),
-                  can ? 0 : 1);
+        EXPECT_EQ(dialogs.shown.filter("This desktop does not let a program keep its window above").size(), can ? 0 : 1);
     }
 }
 
@@ -129,22 +121,17 @@ struct ToolNames {
     QString firstServices, lastServices, servicesTried, lastInfo, infoTried, folderTried;
 };
 #ifdef _WIN32
-const ToolNames kTools{
-    "Services.msc", "MSconfig.exe", "Services.msc, MSconfig.exe", "winmsd.exe", "msinfo32.msc, winmsd.exe",
-    "explorer.exe"};
+const ToolNames kTools{"Services.msc", "MSconfig.exe", "Services.msc, MSconfig.exe",
+                       "winmsd.exe",   "msinfo32.msc, winmsd.exe", "explorer.exe"};
 #else
-const ToolNames kTools{"systemadm",
-                       "x-terminal-emulator",
-                       "systemadm, x-terminal-emulator",
-                       "gnome-system-monitor",
+const ToolNames kTools{"systemadm", "x-terminal-emulator", "systemadm, x-terminal-emulator", "gnome-system-monitor",
                        "hardinfo, kinfocenter, cpu-x, i-nex, lshw-gtk, gnome-system-monitor",
                        "the desktop's file browser, nautilus, dolphin, thunar, nemo, caja, pcmanfm"};
 #endif
 
 TEST_F(Options, ToolButtonsFallBackOnlyWhenNotFoundAndSayWhatTheyTried) {
     shell.defaultHandlerWorks = false;
-    for (const char* button : {"Command1", "Command3", "Command2", "CmdOptions(3)"})
-        control<QToolButton>(button)->click();
+    for (const char* name : {"Command1", "Command3", "Command2", "CmdOptions(3)"}) button(name)->click();
     const QString folder = programDir.path() + "/Log";
     EXPECT_EQ(dialogs.shown,
               (QStringList{"TideMark|No services tool could be started (tried " + kTools.servicesTried + ").",
@@ -155,19 +142,69 @@ TEST_F(Options, ToolButtonsFallBackOnlyWhenNotFoundAndSayWhatTheyTried) {
                                " could not be opened (tried " + kTools.folderTried + ")."}));
     EXPECT_EQ(dialogs.owners, (QList<QWidget*>(4, window.get())));
     shell.defaultHandlerWorks = true;  // the browser takes the page, then finds no way to show it
-    control<QToolButton>("Command2")->click();
+    button("Command2")->click();
     shell.failLater();
     EXPECT_EQ(dialogs.shown.last(), dialogs.shown.at(2)) << "said as when no browser took it";
     dialogs.shown.clear();
     shell.onPath = {kTools.lastInfo};
-    control<QToolButton>("Command3")->click();
+    button("Command3")->click();
     EXPECT_EQ(shell.started, QStringList{"/usr/bin/" + kTools.lastInfo}) << "the last of the list, as About finds it";
     EXPECT_TRUE(dialogs.shown.isEmpty());
     shell.onPath << kTools.firstServices << kTools.lastServices;
     shell.startFails = true;
-    control<QToolButton>("Command1")->click();
+    button("Command1")->click();
     EXPECT_EQ(shell.started.last(), "/usr/bin/" + kTools.firstServices) << "found but not started (31): no fallback";
     EXPECT_EQ(dialogs.shown.size(), 1);
+}
+
+QString ownerOf(QWidget* dialog) {
+    const QWindow* owner = dialog->windowHandle() ? dialog->windowHandle()->transientParent() : nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (owner && top->windowHandle() == owner) return top->objectName();
+    return "nobody";
+}
+
+// Every dialog and message box of the program's real ones belongs to the
+// window that opened it, so the window manager stacks it above that window,
+// even one kept on top.
+TEST_F(WindowFixture, EveryDialogBelongsToTheWindowThatOpensIt) {
+    auto realDialogs = makeMessageBoxDialogs();
+    window = std::make_unique<frmMain>(WindowServices{samplerOs, machine, shell, *realDialogs, settings, lock, clock,
+                                                      programFolder, userFolder, "https://tidemark.example.org/"});
+    window->setEndProcess([] {});
+    ASSERT_TRUE(window->Form_Load());
+    QDir::setCurrent(programDir.path());
+    QFile(programDir.path() + "/.keep.bmp").open(QIODevice::WriteOnly);
+    QDir().mkpath(programDir.path() + "/Log/TideMark12-05-26.xls");  // the log cannot be written
+
+    // Each modal window is noted and answered as it opens: the Save dialog
+    // chooses an existing file, the About box asks for the system information
+    // (there is none), every other one is closed.
+    QStringList seen;
+    QList<QDialog*> handled;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || handled.contains(dialog)) return;
+        handled << dialog;
+        seen << dialog->windowTitle() + " <- " + ownerOf(dialog);
+        if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+            files->selectFile(programDir.path() + "/.keep.bmp");
+            static_cast<QDialog*>(files)->accept();
+        } else if (dialog->objectName() == "frmAbout") {
+            QTimer::singleShot(0, dialog, [dialog] {
+                dialog->findChild<QPushButton*>("cmdSysInfo")->click();
+                dialog->reject();
+            });
+        } else {
+            dialog->reject();
+        }
+    });
+    watcher.start(5);
+    for (const char* name : {"CmdHelp(1)", "CmdHelp(0)", "CmdOptions(0)", "chkLogTodisk"}) button(name)->click();
+    EXPECT_EQ(seen, (QStringList{"Help <- frmMain", "About TideMark <- frmMain", "TideMark <- frmAbout",
+                                 "Save File <- frmMain", "File already exists <- frmMain",
+                                 "TideMark save log <- frmMain"}));
 }
 
 }  // namespace

@@ -3,20 +3,34 @@
 // fixed clock and a temporary program folder.
 #include <gtest/gtest.h>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_sampler_os.h"
 #include "platform/linux/perf_data_writer.h"
 #include "window/frm_main.h"
+#include "window/graph_view.h"
 #include "window/meter_panel.h"
 
 // Failures show texts, not their UTF-16 bytes.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace tidemark::testing {
+
+constexpr std::int64_t kSecond = 10'000'000;  // in the counters' 100 ns
+
+inline QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 inline std::vector<std::byte> processorData(int second, std::vector<std::int64_t> idle) {
     return perf::writePerfData(
@@ -59,6 +73,7 @@ protected:
         return window->findChild<Widget*>(name);
     }
     QString text(const char* label) const { return control<QLabel>(label)->text(); }
+    QToolButton* button(const char* name) const { return control<QToolButton>(name); }
     // The window's parts by their role.
     const MeterPanel& meters() const { return *control<MeterPanel>("Picture1"); }
     QLabel* clockLine() const { return control<QLabel>("Label5"); }
