@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "fakes/fake_desktop.h"
+#include "platform/doubles/desktop_doubles.h"
 #include "graph/draw_graph.h"
 #include "platform/os_factory.h"
 #include "platform/qt/desktop_services.h"

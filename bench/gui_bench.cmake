@@ -1,1 +1,1 @@
-tidemark_add_bench(graph_bench tidemark_window tidemark_platform_os)
+tidemark_add_bench(graph_bench tidemark_window tidemark_platform_os tidemark_desktop_doubles)

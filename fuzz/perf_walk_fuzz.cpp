@@ -11,7 +11,7 @@
 #include <span>
 #include <vector>
 
-#include "fakes/fake_sampler_os.h"
+#include "platform/doubles/sampler_doubles.h"
 #include "measurement/cpu_load.h"
 
 namespace {

@@ -1,13 +1,13 @@
 
 tidemark_add_tests(window_tests
   SOURCES window/qt_test_main.cpp window/main_window_test.cpp window/logging_test.cpp window/command_buttons_test.cpp window/options_test.cpp tools/tools_test.cpp
-  LIBS tidemark_window tidemark_proc_text Qt6::Test
+  LIBS tidemark_window tidemark_proc_text tidemark_platform_doubles tidemark_desktop_doubles Qt6::Test
   FILTER "-HighDpi.*")
-set(WINDOW_FORM ${CMAKE_CURRENT_SOURCE_DIR}/window/window_form.txt)
+set(TEST_SOURCES ${CMAKE_CURRENT_SOURCE_DIR})
 if(WIN32 AND CMAKE_HOST_UNIX)
-  set(WINDOW_FORM Z:${WINDOW_FORM})  # as Wine shows this host's root
+  set(TEST_SOURCES Z:${TEST_SOURCES})  # as Wine shows this host's root
 endif()
-target_compile_definitions(window_tests PRIVATE PROJECT_VERSION="${PROJECT_VERSION}" WINDOW_FORM="${WINDOW_FORM}")
+target_compile_definitions(window_tests PRIVATE PROJECT_VERSION="${PROJECT_VERSION}" TEST_SOURCES="${TEST_SOURCES}")
 
 # Which display platform the program picks.
 tidemark_add_tests(platform_choice_tests SOURCES platform/platform_choice_test.cpp

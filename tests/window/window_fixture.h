@@ -13,8 +13,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "fakes/fake_desktop.h"
-#include "fakes/fake_sampler_os.h"
+#include "platform/doubles/desktop_doubles.h"
+#include "platform/doubles/sampler_doubles.h"
 #include "platform/linux/perf_data_writer.h"
 #include "window/frm_main.h"
 #include "window/graph_view.h"

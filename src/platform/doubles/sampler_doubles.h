@@ -1,20 +1,14 @@
 #pragma once
-// Replays prepared performance-data blocks and counts the calls the sampler
-// makes. Its registry keys of the 95 family serve nothing.
+// Stand-ins for the system's readings, for tests, benchmarks and fuzz
+// targets: a sampler backend that replays prepared performance-data blocks
+// and counts the processor queries (its registry keys of the 95 family serve
+// nothing), and a machine of fixed memory and clock.
 #include <algorithm>
 #include <deque>
 #include <vector>
 
+#include "platform/machine_os.h"
 #include "platform/sampler_os.h"
-
-namespace tidemark::perf {
-
-// Writes a little-endian field into an existing block, for tests that break one.
-inline void patchU32(std::vector<std::byte>& data, std::size_t offset, std::uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i) data.at(offset + i) = std::byte((value >> (8 * i)) & 0xFF);
-}
-
-}  // namespace tidemark::perf
 
 namespace tidemark::testing {
 
@@ -25,8 +19,9 @@ struct FakeSamplerOs : SamplerOs {
     std::int64_t resolution = 0;                // of the idle-time counters, in 100 ns
     int processorQueries = 0;
 
+    std::uint32_t platform = kPlatformNt;
     bool getVersion(std::uint32_t& id) override {
-        id = kPlatformNt;
+        id = platform;
         return !versionFails;
     }
     std::uint32_t numberOfProcessors() override {
@@ -45,6 +40,13 @@ struct FakeSamplerOs : SamplerOs {
     long openDynDataKey(const char*, std::uint32_t, DynKey&) override { return 2; }
     void queryCpuUsageStatistic(DynKey, std::int32_t&) override {}
     void closeKey(DynKey) override {}
+};
+
+struct FakeMachineOs : MachineOs {
+    MemoryStatus status{25, 1073741824, 268435456, 0, 0, 0, 0};
+    std::int32_t mhz = 2394;
+    MemoryStatus globalMemoryStatus() override { return status; }
+    std::int32_t firstProcessorMHz() override { return mhz; }
 };
 
 }  // namespace tidemark::testing

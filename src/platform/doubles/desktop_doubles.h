@@ -1,19 +1,11 @@
 #pragma once
-// Ten-line stand-ins for the desktop services and the machine readings.
+// Ten-line stand-ins for the desktop services, for tests and benchmarks.
 #include <QMap>
 #include <QStringList>
 
-#include "platform/machine_os.h"
 #include "platform/qt/desktop_services.h"
 
 namespace tidemark::testing {
-
-struct FakeMachineOs : MachineOs {
-    MemoryStatus status{25, 1073741824, 268435456, 0, 0, 0, 0};
-    std::int32_t mhz = 2394;
-    MemoryStatus globalMemoryStatus() override { return status; }
-    std::int32_t firstProcessorMHz() override { return mhz; }
-};
 
 struct FakeShell : Shell {
     QStringList opened;
