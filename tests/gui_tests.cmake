@@ -3,11 +3,6 @@ tidemark_add_tests(window_tests
   SOURCES window/qt_test_main.cpp window/main_window_test.cpp window/logging_test.cpp window/command_buttons_test.cpp window/options_test.cpp tools/tools_test.cpp
   LIBS tidemark_window tidemark_proc_text tidemark_platform_doubles tidemark_desktop_doubles Qt6::Test
   FILTER "-HighDpi.*")
-set(TEST_SOURCES ${CMAKE_CURRENT_SOURCE_DIR})
-if(WIN32 AND CMAKE_HOST_UNIX)
-  set(TEST_SOURCES Z:${TEST_SOURCES})  # as Wine shows this host's root
-endif()
-target_compile_definitions(window_tests PRIVATE PROJECT_VERSION="${PROJECT_VERSION}" TEST_SOURCES="${TEST_SOURCES}")
 
 # Which display platform the program picks.
 tidemark_add_tests(platform_choice_tests SOURCES platform/platform_choice_test.cpp
@@ -29,8 +24,7 @@ target_link_libraries(signal_child PRIVATE tidemark_app)
 tidemark_add_tests(program_tests SOURCES app/program_test.cpp LIBS Qt6::Core)
 target_compile_definitions(program_tests PRIVATE TIDEMARK_PROGRAM="$<TARGET_FILE:tidemark>"
                                                  SIGNAL_CHILD="$<TARGET_FILE:signal_child>"
-                                                 TIDEMARK_APP_ID="${TIDEMARK_APP_ID}"
-                                                 PROJECT_VERSION="${PROJECT_VERSION}")
+                                                 TIDEMARK_APP_ID="${TIDEMARK_APP_ID}")
 add_dependencies(program_tests tidemark signal_child)
 
 # The graph on screens with two and one and a half device pixels per pixel.

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "graph/readout.h"
 #include "graph/scale_labels.h"
 
@@ -17,23 +15,6 @@ std::vector<int> columnsWith(const PixelCanvas& canvas, int y, Rgb color) {
     for (int x = 0; x < canvas.width(); ++x)
         if (canvas.pixel(x, y) == color) xs.push_back(x);
     return xs;
-}
-
-std::vector<int> gridRows(std::int16_t division, int height) {
-    PixelCanvas canvas(50, height);
-    GraphSettings settings;
-    settings.ScaleDivision = division;
-    drawHistory(canvas, SampleHistory{}, settings);
-    std::vector<int> rows;
-    for (int y = 0; y < height; ++y)
-        if (columnsWith(canvas, y, settings.GridColor).size() == 50) rows.push_back(y);
-    return rows;
-}
-
-TEST(Grid, LinesCountFromTheTopEdge) {
-    // On a 200-pixel graph p percent lies on row 2p; row 200 is below the last row.
-    EXPECT_EQ(gridRows(35, 200), (std::vector<int>{0, 70, 140}));
-    EXPECT_EQ(gridRows(15, 233), (std::vector<int>{0, 35, 70, 105, 140, 175, 210})) << "fractions round to nearest";
 }
 
 // Draws a history whose every sample reads cpu and mem, on a 10 x 100 graph.
@@ -108,39 +89,6 @@ TEST(ScaleLabels, ElevenAtTheIntegerSpacingAndOneWhenThereIsNoSpacing) {
     EXPECT_EQ(scaleLabels(99, values).size(), 11u);
     EXPECT_EQ(scaleLabels(9, values).size(), 1u) << "no spacing: the top label alone";
     EXPECT_EQ(scaleLabels(-5, values).size(), 0u);
-}
-
-// Random histories drawn tick by tick, with Clear, resizes, scale changes and
-// a narrowed graph in between: after every tick the picture must equal a
-// full redraw of the same history.
-TEST(ScrollingGraph, EveryTickEqualsAFullRedraw) {
-    std::mt19937 random(20261206);
-    auto percent = [&](int spread) {
-        return static_cast<std::int16_t>(std::uniform_int_distribution(-5, spread)(random));
-    };
-    SampleHistory history;
-    PixelCanvas canvas(60, 40);
-    history.HistoryCapacity = 80;
-    GraphSettings settings;
-    ShownGraph shown;
-    int scrolled = 0;
-    const auto reshape = [&](int width, std::int16_t capacity) {
-        canvas.resize(width, 33);
-        history.HistoryCapacity = capacity;
-    };
-    for (int tick = 0; tick < 600; ++tick) {
-        const int phase = tick % 150;
-        if (phase == 20) history.HistoryCount = 0;      // Clear
-        if (phase == 40) reshape(75, 30);               // full short of the edge
-        if (phase == 90) history.HistoryCapacity = 95;  // wider
-        if (phase == 110) reshape(20, 40);              // narrowed
-        if (phase == 130) settings.ScaleDivision = settings.ScaleDivision == 10 ? 35 : 10;
-        scrolled += DrawGraph(history, canvas, settings, percent(105), percent(100), shown).scrolled;
-        PixelCanvas full(canvas.width(), canvas.height());
-        drawHistory(full, history, settings);
-        ASSERT_EQ(canvas.picture(), full.picture()) << "tick " << tick;
-    }
-    EXPECT_GT(scrolled, 400) << "most ticks only scroll";
 }
 
 }  // namespace

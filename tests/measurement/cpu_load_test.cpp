@@ -69,10 +69,11 @@ using LoadsRow = std::tuple<const char*, std::uint32_t, Block, Block, Loads>;
 // fuzz/make_perf_walk_seeds.py, not by the reader's own offsets: a processor
 // count, the first block's length (16 bits), then two blocks a second apart.
 LoadsRow laidOut(const char* name, Loads loads) {
-    std::ifstream in(std::string(PERF_SEEDS) + "/" + name, std::ios::binary);
+    const std::string seed = std::string(TEST_SOURCES) + "/../fuzz/corpus/perf_walk_fuzz/" + name;
+    std::ifstream in(seed, std::ios::binary);
     const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
     if (bytes.size() <= 3) {
-        ADD_FAILURE() << "no seed " << PERF_SEEDS << "/" << name;
+        ADD_FAILURE() << "no seed " << seed;
         return {name, 0, {}, {}, {}};
     }
     const auto* data = reinterpret_cast<const std::byte*>(bytes.data()) + 3;
@@ -116,9 +117,8 @@ TEST(CPULoad, LoadsOfTheInstancesThatFillASlot) {
     }
 }
 
-// Dragging the window's edge runs ticks back to back. One closer to the tick
-// before than a step of the idle counters (or with the same time stamp) has
-// no figure, and leaves nothing behind for the next tick's figure.
+// Dragging the window's edge runs ticks back to back: one closer to the last
+// than a step of the idle counters has no figure, and leaves nothing behind.
 TEST(ProcessorFigure, TicksCloserThanACounterStepKeepThePreviousFigure) {
     constexpr std::int64_t kMillisecond = kSecond / 1000;
     const std::tuple<const char*, std::int64_t, int, std::optional<std::int16_t>> rows[] = {
@@ -146,9 +146,8 @@ TEST(ProcessorFigure, TicksCloserThanACounterStepKeepThePreviousFigure) {
     }
 }
 
-// Each row damages one part of a block, or one length or offset in it: the
-// sampler raises its documented error, and never reads outside the buffer or
-// walks forever.
+// A block damaged in one part, length or offset gives the documented error,
+// without reading outside the buffer or walking forever.
 TEST(CPULoad, DataTheSamplerCannotUseRaisesTheDocumentedError) {
     using namespace perf;
     const std::size_t first = block::kSize, firstCounter = first + object::kSize;

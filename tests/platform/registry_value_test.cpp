@@ -2,18 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace tidemark {
 namespace {
 
 TEST(RegistryValue, StringsAndDoubleWords) {
-    using Bytes = std::vector<std::uint8_t>;
-    EXPECT_EQ(registryValueText(kRegSz, Bytes{'C', ':', '\\', 'x', 0}), "C:\\x") << "terminator dropped";
-    EXPECT_EQ(registryValueText(kRegSz, Bytes{'a', 'b'}), "ab") << "no terminator: all bytes";
-    EXPECT_EQ(registryValueText(kRegDword, Bytes{0x78, 0x56, 0x34, 0x12}), "305419896") << "&h12345678";
-    EXPECT_EQ(registryValueText(kRegDword, Bytes{5, 0, 0, 0}), "5") << "&h005";
-    EXPECT_FALSE(registryValueText(3, Bytes{1, 2}));
-    EXPECT_FALSE(registryValueText(kRegSz, Bytes{}));
-    EXPECT_EQ(registryValueText(kRegDword, Bytes(1024, 0xFF)).value().substr(0, 4), "&hFF") << "too large: literal";
+    const std::tuple<std::uint32_t, std::vector<std::uint8_t>, std::optional<std::string>> rows[] = {
+        {kRegSz, {'C', ':', '\\', 'x', 0}, "C:\\x"},                                        // the final zero dropped
+        {kRegSz, {'a', 'b'}, "ab"},                                                         // or none there
+        {kRegDword, {0x78, 0x56, 0x34, 0x12}, "305419896"},                                 // &h12345678
+        {kRegDword, {5, 0, 0, 0}, "5"},                                                     // &h005
+        {kRegDword, std::vector<std::uint8_t>(1024, 0xFF), "&h" + std::string(2048, 'F')},  // too large: as it is
+        {3, {1, 2}, std::nullopt},  // another type: the caller keeps its text
+        {kRegSz, {}, std::nullopt}};
+    for (const auto& [type, bytes, text] : rows) EXPECT_EQ(registryValueText(type, bytes), text);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// A temporary folder that stands in for the file-system root, so a backend
-// reads its /proc and /sys files from text the test wrote.
+// A new temporary folder, never one another test holds, standing in for the
+// file-system root: write("/proc/stat", text) gives a backend its /proc/stat.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,25 +9,16 @@
 #include <string>
 
 namespace tidemark::testing {
+namespace fs = std::filesystem;
 
-class FakeSystemRoot {
-public:
-    // A new folder of its own, never one another test holds.
-    FakeSystemRoot() { EXPECT_TRUE(std::filesystem::create_directory(root_)) << root_ << " was taken"; }
-    ~FakeSystemRoot() { std::filesystem::remove_all(root_); }
-    FakeSystemRoot(const FakeSystemRoot&) = delete;
-
-    // `absolute` as the backend names it, such as "/proc/stat".
+struct FakeSystemRoot {
+    FakeSystemRoot() { EXPECT_TRUE(fs::create_directory(path)) << path << " was taken"; }
+    ~FakeSystemRoot() { fs::remove_all(path); }
     void write(const std::string& absolute, const std::string& text) const {
-        const std::filesystem::path file = root_ + absolute;
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << text;
+        fs::create_directories(fs::path(path + absolute).parent_path());
+        std::ofstream(path + absolute, std::ios::binary) << text;
     }
-    const std::string& path() const { return root_; }
-
-private:
-    std::string root_ =
-        (std::filesystem::temp_directory_path() / ("tidemark-root-" + std::to_string(std::random_device()()))).string();
+    const std::string path = fs::temp_directory_path().string() + "/tidemark-" + std::to_string(std::random_device()());
 };
 
 }  // namespace tidemark::testing

@@ -20,13 +20,9 @@ inline QStringList formText(const QWidget& form) {
         QString text = list ? list->currentText() : control->property("text").toString();
         if (text.isEmpty()) text = control->accessibleName();
         const QRect r = control->geometry();
-        lines << QString("%1 %2,%3 %4x%5%6 %7")
-                     .arg(control->objectName())
-                     .arg(r.x())
-                     .arg(r.y())
-                     .arg(r.width())
-                     .arg(r.height())
-                     .arg(control->isVisibleTo(&form) ? "" : " hidden", text.replace(PROJECT_VERSION, "<version>").replace("\n", "\\n"));
+        const QString place = QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+        text.replace(PROJECT_VERSION, "<version>").replace("\n", "\\n");
+        lines << control->objectName() + " " + place + (control->isVisibleTo(&form) ? " " : " hidden ") + text;
     }
     return lines;
 }

@@ -18,34 +18,6 @@ namespace {
 
 using namespace tidemark::testing;
 
-// Open asks the desktop only where it opens folders, else starts the first
-// opener found; a handler that takes the folder and fails later hands it to
-// the openers then, and what was tried is told.
-TEST(Launchers, OpenAsksTheDesktopOnlyWhereItShouldAndGoesOnWhenItFailsLater) {
-    const QString folder = "C:\\Users\\Jo\\Log";
-    const LaunchLists desktopFirst{{}, {}, true, {"thunar", "pcmanfm"}}, openerOnly{{}, {}, false, {"explorer.exe"}};
-    FakeShell shell;
-    shell.onPath = {"pcmanfm", "explorer.exe"};
-    EXPECT_TRUE(openFolder(shell, folder, {}, openerOnly).started);
-    EXPECT_TRUE(shell.opened.isEmpty()) << "an opener only: the desktop is not asked";
-    shell.defaultHandlerWorks = false;
-    EXPECT_TRUE(openFolder(shell, folder, {}, desktopFirst).started);
-    EXPECT_EQ(shell.opened, QStringList{folder});
-    EXPECT_EQ(shell.started, (QStringList{"/usr/bin/explorer.exe " + folder, "/usr/bin/pcmanfm " + folder}));
-    shell.defaultHandlerWorks = true;  // the handler takes it, then finds no way to open it
-    shell.onPath.clear();
-    QStringList toldLater;
-    const auto tell = [&](const QStringList& tried) { toldLater = tried; };
-    EXPECT_TRUE(openFolder(shell, folder, tell, desktopFirst).started);
-    shell.failLater();
-    EXPECT_EQ(toldLater, (QStringList{"the desktop's file browser", "thunar", "pcmanfm"}));
-    toldLater.clear();
-    shell.onPath = {"thunar"};
-    shell.failLater();
-    EXPECT_EQ(shell.started.last(), "/usr/bin/thunar " + folder);
-    EXPECT_TRUE(toldLater.isEmpty()) << "an opener started: nothing to tell";
-}
-
 TEST(AboutBox, LinkOpensTheWebPageAndSystemInformationStartsTheToolFound) {
     FakeShell shell;
     FakeDialogs dialogs;

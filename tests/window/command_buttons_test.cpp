@@ -45,8 +45,9 @@ TEST_F(Commands, SaveOffersNumberedNamesKeepsTheUsersOwnAndWritesTheGraphsExactC
     EXPECT_EQ(dialogs.saveRequests.at(0).section('|', 2), "BitMap Files (*.bmp);;All Files (*.*)");
     const QStringList offered{offeredName(0), offeredName(1), offeredName(2),
                               offeredName(3), offeredName(4), offeredName(5)};
-    EXPECT_EQ(offered, (QStringList{inFolder("Tidemark0.bmp"), inFolder("Tidemark1.bmp"), inFolder("Tidemark1.bmp"),
-                                    inFolder("load.bmp"), inFolder("Tidemark3.bmp"), inFolder("pictures/Tidemark4.bmp")}));
+    EXPECT_EQ(offered,
+              (QStringList{inFolder("Tidemark0.bmp"), inFolder("Tidemark1.bmp"), inFolder("Tidemark1.bmp"),
+                           inFolder("load.bmp"), inFolder("Tidemark3.bmp"), inFolder("pictures/Tidemark4.bmp")}));
     EXPECT_EQ(static_cast<int>(contents("load.bmp")[28]), 24) << "bits per pixel";
     const QImage shown = window->graph().image();
     EXPECT_EQ(QImage(inFolder("load.bmp")).convertToFormat(shown.format()), shown);
@@ -67,11 +68,10 @@ TEST_F(Commands, SaveOffersNumberedNamesKeepsTheUsersOwnAndWritesTheGraphsExactC
         << "the graph as last drawn when the file is written, not when Save was clicked";
 }
 
-// A refused overwrite writes nothing and counts nothing, for a file out of
-// sight too; a folder is no file to overwrite. Not on Windows (links are an
-// administrator's to make there): a link is followed only once the user
-// knows where it leads, never when another user made it, and a full disk
-// leaves the old file whole.
+// A refused overwrite writes and counts nothing, for a hidden file too; a
+// folder is no file. Where users make links: a link is followed only once
+// the user knows where it leads, never another user's; a full disk leaves
+// the old file whole.
 TEST_F(Commands, SaveNeverLosesAFileItWasNotToldToReplace) {
     writeFile("Tidemark0.bmp");
     writeFile(".keep.bmp");
@@ -79,8 +79,9 @@ TEST_F(Commands, SaveNeverLosesAFileItWasNotToldToReplace) {
     dialogs.saveAnswers = {inFolder("Tidemark0.bmp"), inFolder(".keep.bmp"), inFolder("adir")};
     for (int i = 0; i < 3; ++i) click(0);
     const QString overwrite = "File already exists|Do you want to overwrite the file?";
-    QStringList expected{overwrite, overwrite, "TideMark save|" + QDir::toNativeSeparators(inFolder("adir.bmp")) +
-                                                          " is a folder. Choose a file name."};
+    QStringList expected{
+        overwrite, overwrite,
+        "TideMark save|" + QDir::toNativeSeparators(inFolder("adir.bmp")) + " is a folder. Choose a file name."};
     click(0);
     EXPECT_EQ(offeredName(3), inFolder("Tidemark0.bmp")) << "what was refused is not offered again";
 #ifndef _WIN32
@@ -101,8 +102,9 @@ TEST_F(Commands, SaveNeverLosesAFileItWasNotToldToReplace) {
         FileSizeLimit smallerThanTheBitmap(4096);
         click(0);
     }
-    expected << overwrite << "TideMark save|The picture could not be saved to " + inFolder("Tidemark0.bmp") + ": " +
-                                 QString::fromLocal8Bit(std::strerror(EFBIG));
+    expected << overwrite
+             << "TideMark save|The picture could not be saved to " + inFolder("Tidemark0.bmp") + ": " +
+                    QString::fromLocal8Bit(std::strerror(EFBIG));
 #endif
     EXPECT_EQ(dialogs.shown, expected);
     EXPECT_EQ(contents("Tidemark0.bmp") + contents(".keep.bmp"), "minemine");
@@ -118,8 +120,7 @@ TEST_F(Commands, SaveNeverLosesAFileItWasNotToldToReplace) {
 #endif
 }
 
-// Clear starts a new sampler, which counts the processors afresh (a third
-// came online meanwhile, busy while the other two idle).
+// Clear's new sampler counts the processors afresh (a third, busy, came online).
 TEST_F(Commands, PauseSurvivesADirectTickAndClearRestartsTheGraph) {
     QToolButton* pause = button("CmdOptions(2)");
     click(2);

@@ -29,9 +29,8 @@ protected:
     QByteArray file(const char* name = "TideMark12-05-26.xls") const {
         return contentsOf(programDir.path() + "/Log/" + name);
     }
-    // Log times keep their seconds whatever the locale's short format says:
-    // 24 hours in the tests' C and German locales on Linux, 12 with AM/PM in
-    // the en-US locale a fresh Windows user, and Wine's, starts with.
+    // Seconds whatever the locale's short format says: 24 hours in C and German
+    // on Linux, 12 with AM/PM in a fresh Windows user's (and Wine's) en-US.
     QByteArray time() const {
 #ifdef _WIN32
         return clock.time.time().toString("h:mm:ss AP").toUtf8();
@@ -41,12 +40,6 @@ protected:
     }
     QByteArray date() const { return QLocale::system().toString(clock.time.date(), QLocale::ShortFormat).toUtf8(); }
     QString title(const QString& file) const { return "Marlo-TIDEMARK - Logging: " + QDir::toNativeSeparators(file); }
-    void expectLoggingOff(const QString& caption) const {
-        EXPECT_FALSE(logBox->isChecked());
-        EXPECT_EQ(window->windowTitle(), caption);
-        EXPECT_TRUE(openButton->isEnabled());
-    }
-
     QToolButton* logBox = nullptr;
     QToolButton* openButton = nullptr;
 };
@@ -77,8 +70,10 @@ TEST_F(Logging, StartReadingsStopRestartAndExit) {
 }
 
 // Another copy ended its run in the same file meanwhile: its exit stop line
-// has no line end, and what follows starts a line of its own.
-TEST_F(Logging, NothingIsGluedOntoAnotherRunsExitStopLine) {
+// has no line end, and what follows starts a line of its own. After midnight
+// the reading opens the new day's file with its heads, in a folder made
+// again if it was removed, and the title keeps the file logging started in.
+TEST_F(Logging, NothingIsGluedOntoAnotherRunsExitStopLineAndMidnightOpensANewFile) {
     logBox->click();
     const QByteArray otherRun = "Stop>" + time() + "\t";
     for (const bool tick : {true, false}) {  // a reading, then the stop line
@@ -94,11 +89,8 @@ TEST_F(Logging, NothingIsGluedOntoAnotherRunsExitStopLine) {
         EXPECT_TRUE(file().contains(otherRun + "\r\n" + (tick ? cpu + "\t61\r\n" : "Stop>" + time() + "\r\n")))
             << file().toStdString();
     }
-}
-
-TEST_F(Logging, ReadingAfterMidnightOpensTheNewDaysFileWithItsHeads) {
-    QDir(programDir.path() + "/Log").removeRecursively();  // a folder removed while running is made again
     logBox->click();
+    QDir(programDir.path() + "/Log").removeRecursively();
     clock.time = QDateTime(QDate(2026, 12, 6), QTime(0, 0, 1));
     window->tmrUpdate_Timer();
     EXPECT_TRUE(file("TideMark12-06-26.xls").startsWith("Marlo-TIDEMARK Log Date" + date() + "\r\nCPU\tRAM\r\n"));
@@ -127,15 +119,16 @@ TEST_F(Logging, LogThatCannotBeWrittenIsReportedOnceWithItsReasonNotAsInUse) {
         ASSERT_EQ(dialogs.shown.size(), 1) << "no message per tick";
         EXPECT_TRUE(dialogs.shown.front().startsWith("TideMark save log|The log file " + QDir::toNativeSeparators(log) +
                                                      " could not be written: "));
-        expectLoggingOff(caption);
+        EXPECT_FALSE(logBox->isChecked());
+        EXPECT_EQ(window->windowTitle(), caption);
+        EXPECT_TRUE(openButton->isEnabled());
         EXPECT_EQ(file(), written);
     }
 }
 
 #ifndef _WIN32
-// A log another program keeps writers out of (here a running program, which
-// the system keeps so) asks the user to close that program. Not built for
-// Windows, where such a file cannot be linked into the log folder.
+// A log another program keeps writers out of (a running program, linked into
+// the log folder, which Windows cannot do) asks the user to close that program.
 TEST_F(Logging, LogHeldBusyByAnotherProgramAsksToCloseIt) {
     ASSERT_TRUE(QDir().mkpath(programDir.path() + "/Log"));
     const QString running = QFileInfo("/proc/self/exe").canonicalFilePath();
@@ -196,13 +189,10 @@ TEST_F(LogFolders, ProgramFolderWithLettersBeyondAsciiHoldsTheLog) {
 }
 
 #ifndef _WIN32
-// Not built for Windows, where links are an administrator's to make and
-// folders are not given to other users here.
-// The user's own link for the per-user folder (the logs on another disk) is
-// followed, and the title names where the file really is. A "Log" beside the
-// program that is a link or another user's folder could lead the log into a
-// file someone else chose: the per-user folder is used. And the folder is
-// checked again before each write.
+// (Links and other users' folders are made on POSIX systems only.) The
+// user's own link to the logs is followed; a "Log" beside the program that
+// is a link or another user's folder could lead the log into a file someone
+// else chose: the per-user folder is used, and checked before each write.
 TEST_F(LogFolders, OnlyTheUsersOwnLinksAreFollowed) {
     QTemporaryDir otherDisk, elsewhere;
     ASSERT_TRUE(QDir().mkpath(userFolder));
@@ -232,8 +222,8 @@ TEST_F(LogFolders, OnlyTheUsersOwnLinksAreFollowed) {
     ASSERT_TRUE(QFile::link(elsewhere.path(), beside));
     window->tmrUpdate_Timer();
     EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
-    EXPECT_EQ(dialogs.shown, QStringList{"TideMark save log|The log folder " + beside +
-                                         " could not be made: it is a symbolic link"});
+    EXPECT_EQ(dialogs.shown,
+              QStringList{"TideMark save log|The log folder " + beside + " could not be made: it is a symbolic link"});
 }
 #endif
 

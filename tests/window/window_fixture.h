@@ -57,9 +57,9 @@ protected:
     void SetUp() override { samplerOs.blocks = {processorData(0, {0, 0})}; }
 
     frmMain& make() {
-        window = std::make_unique<frmMain>(WindowServices{samplerOs, machine, shell, dialogs, settings, lock, clock,
-                                                          programFolder, userFolder, "https://tidemark.example.org/",
-                                                          canStayOnTop});
+        window = std::make_unique<frmMain>(WindowServices{samplerOs, machine, shell, *dialogsShown, settings, lock,
+                                                          clock, programFolder, userFolder,
+                                                          "https://tidemark.example.org/", canStayOnTop});
         window->setEndProcess([] {});
         return *window;
     }
@@ -88,12 +88,12 @@ protected:
         while (lit < MeterPanel::kSegments && meters().segmentColor(cpuBar, lit) != QColor(150, 150, 150)) ++lit;
         return lit;
     }
-    QRect geometryOf(const char* name) const { return control(name)->geometry(); }
 
     FakeSamplerOs samplerOs;
     FakeMachineOs machine;
     FakeShell shell;
     FakeDialogs dialogs;
+    Dialogs* dialogsShown = &dialogs;  // the program's real ones, for a test of their owners
     FakeSettings settings;
     FakeInstanceLock lock;
     FakeClock clock;
