@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "platform/doubles/desktop_doubles.h"
 #include "graph/draw_graph.h"
+#include "platform/doubles/desktop_doubles.h"
 #include "platform/os_factory.h"
 #include "platform/qt/desktop_services.h"
 #include "window/frm_main.h"

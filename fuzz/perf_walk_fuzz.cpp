@@ -11,8 +11,8 @@
 #include <span>
 #include <vector>
 
-#include "platform/doubles/sampler_doubles.h"
 #include "measurement/cpu_load.h"
+#include "platform/doubles/sampler_doubles.h"
 
 namespace {
 
