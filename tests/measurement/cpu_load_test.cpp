@@ -184,6 +184,12 @@ TEST(CPULoad, DataTheSamplerCannotUseRaisesTheDocumentedError) {
     os.blocks = {processors(0, {0, 0})};
     CPULoad load(os);
     for (int index : {0, 3}) expectError(8003, [&] { load.GetCPUUsage(index); });
+    FakeSamplerOs large;  // 170 processors, 9,816 bytes: 4096, 8192, then 12288, where the next sample starts
+    large.blocks = {processors(0, std::vector<std::int64_t>(170, 0))};
+    CPULoad grown(large);
+    grown.CollectCPUData();
+    grown.CollectCPUData();
+    EXPECT_EQ(large.offeredSizes, (std::vector<std::size_t>{4096, 8192, 12288, 12288}));
     os.versionFails = true;
     expectError(8001, [&] { CPULoad l(os); });
     os.versionFails = false;

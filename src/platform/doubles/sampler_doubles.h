@@ -28,7 +28,9 @@ struct FakeSamplerOs : SamplerOs {
         ++processorQueries;
         return processors;
     }
+    std::vector<std::size_t> offeredSizes;  // the buffer of each read, in turn
     long queryProcessorPerformanceData(std::vector<std::byte>& buffer) override {
+        offeredSizes.push_back(buffer.size());
         if (blocks.empty()) return 2;
         const std::vector<std::byte>& block = blocks.front();
         if (buffer.size() < block.size()) return kMoreData;
