@@ -128,8 +128,10 @@ LevelBars GraphPanel::draw(const Reading& reading) {
 
 void GraphPanel::printScale() {
     for (ScaleStrip* strip : mScaleStrips) strip->clear();
-    for (const ScaleLabel& label : scaleLabels(mGraph->contentsRect().height(), mScaleLabelValues))
-        for (ScaleStrip* strip : mScaleStrips) strip->printAt(label.yTwips, QString::fromStdString(label.text));
+    for (const ScaleLabel& label : scaleLabels(mGraph->contentsRect().height(), mScaleLabelValues)) {
+        const QString text = QString::fromStdString(label.text);
+        for (ScaleStrip* strip : mScaleStrips) strip->printAt(label.yTwips, text);
+    }
     mScaleCaptions[1]->setText(mScaleCaptions[0]->text());
 }
 

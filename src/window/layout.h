@@ -49,15 +49,19 @@ inline constexpr TwipRect lblscale0{300, 180, 255, 5415};    // the left scale's
 inline constexpr TwipRect Picture1{120, 660, 1490, 3255};    // the meter panel in FrmVU
 inline constexpr TwipRect Label1{105, 105, 525, 270};        // CPU, in Picture1
 inline constexpr TwipRect Label2{765, 105, 585, 270};        // RAM, in Picture1
-inline constexpr TwipRect Label3{60, 360, 615, 300};         // the processor's figure, in Picture1
-inline constexpr TwipRect Label4{750, 360, 600, 300};        // the memory's figure, in Picture1
-inline constexpr TwipRect Label11{70, 180, 975, 195};        // Total Memory:
-inline constexpr TwipRect Label8{1080, 180, 555, 195};       // its figure
-inline constexpr TwipRect Label12{140, 350, 915, 195};       // Free Memory:
-inline constexpr TwipRect Label10{1080, 350, 555, 195};      // its figure
-inline constexpr TwipRect Label7{140, 500, 915, 135};        // CPU clock:
-inline constexpr TwipRect Label5{1080, 490, 555, 195};       // its figure
-inline constexpr TwipRect Label6{120, 540, 255, 255};        // the processor's figure, hidden
+// The bottom segments of the two bars, CPU(0) and RAM(0); segment i stands kSegmentPitch · i higher.
+inline constexpr TwipRect CPU0{60, 2940, 615, 135};
+inline constexpr TwipRect RAM0{750, 2940, 600, 135};
+inline constexpr int kSegmentPitch = 120;
+inline constexpr TwipRect Label3{60, 360, 615, 300};     // the processor's figure, in Picture1
+inline constexpr TwipRect Label4{750, 360, 600, 300};    // the memory's figure, in Picture1
+inline constexpr TwipRect Label11{70, 180, 975, 195};    // Total Memory:
+inline constexpr TwipRect Label8{1080, 180, 555, 195};   // its figure
+inline constexpr TwipRect Label12{140, 350, 915, 195};   // Free Memory:
+inline constexpr TwipRect Label10{1080, 350, 555, 195};  // its figure
+inline constexpr TwipRect Label7{140, 500, 915, 135};    // CPU clock:
+inline constexpr TwipRect Label5{1080, 490, 555, 195};   // its figure
+inline constexpr TwipRect Label6{120, 540, 255, 255};    // the processor's figure, hidden
 }  // namespace form
 
 constexpr int kPicture2HeightTwips = 1215;            // the bottom strip, docked

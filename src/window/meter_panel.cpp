@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/twips.h"
+#include "window/layout.h"
 
 namespace tidemark {
 
@@ -13,9 +14,9 @@ MeterPanel::MeterPanel(const QPixmap& background, QWidget* parent) : QWidget(par
 }
 
 QRect MeterPanel::segmentRect(bool cpuBar, int index) {
-    const int top = 2940 - 120 * index;
-    return cpuBar ? QRect(twipsToPixels(60), twipsToPixels(top), twipsToPixels(615), twipsToPixels(135))
-                  : QRect(twipsToPixels(750), twipsToPixels(top), twipsToPixels(600), twipsToPixels(135));
+    const TwipRect& bottom = cpuBar ? form::CPU0 : form::RAM0;
+    return {twipsToPixels(bottom.L), twipsToPixels(bottom.T - form::kSegmentPitch * index), twipsToPixels(bottom.W),
+            twipsToPixels(bottom.H)};
 }
 
 void MeterPanel::setColors(QColor cpuLit, QColor memLit, QColor off) {
