@@ -1,28 +1,34 @@
-// The least a Qt Widgets monitor can do on a tick: read /proc/stat and
-// /proc/meminfo, set one label and paint one new column of a graph. What this
-// costs is the toolkit's floor, which scripts/measure-overhead sets beside
-// TideMark's own cost. Usage: toolkit_floor [INTERVAL_MS]
+// The least a Qt Widgets monitor can do on a tick: read /proc/stat,
+// /proc/meminfo and /proc/cpuinfo, set two labels, scroll a graph by one
+// column and paint the new one. What this costs is the toolkit's floor, which
+// scripts/measure-overhead sets beside TideMark's own cost.
+// Usage: toolkit_floor [INTERVAL_MS]
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
+#include <cstring>
 
 #include "platform/qt/platform_choice.h"
 
 namespace {
 
-class ColumnGraph : public QWidget {
+// Keeps the picture in the on-screen order: a tick moves it left by one
+// column, on screen and in the image, and paints the rightmost column.
+class ScrollingGraph : public QWidget {
 public:
-    explicit ColumnGraph(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+    explicit ScrollingGraph(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
     void add(int percent) {
+        const int last = picture_.width() - 1;
+        std::memmove(picture_.bits(), picture_.bits() + 4, picture_.sizeInBytes() - 4);
         QPainter painter(&picture_);
-        painter.fillRect(column_, 0, 1, picture_.height(), Qt::black);
-        painter.fillRect(column_, picture_.height() - percent * picture_.height() / 100, 1, 2, Qt::green);
-        update(column_, 0, 1, height());
-        column_ = (column_ + 1) % picture_.width();
+        painter.fillRect(last, 0, 1, picture_.height(), Qt::black);
+        painter.fillRect(last, picture_.height() - 1 - percent * (picture_.height() - 1) / 100, 1, 1, Qt::green);
+        scroll(-1, 0);
+        update(last, 0, 1, height());
     }
 
 protected:
@@ -34,7 +40,6 @@ protected:
 
 private:
     QImage picture_;
-    int column_ = 0;
 };
 
 QByteArray readWhole(const char* path) {
@@ -50,17 +55,21 @@ int main(int argc, char** argv) {
     QWidget window;
     window.setWindowTitle("toolkit floor");
     window.resize(1280, 352);
-    auto* label = new QLabel(&window);
-    label->setGeometry(10, 10, 100, 20);
-    auto* graph = new ColumnGraph(&window);
+    auto* processor = new QLabel(&window);
+    processor->setGeometry(10, 10, 100, 20);
+    auto* memory = new QLabel(&window);
+    memory->setGeometry(120, 10, 100, 20);
+    auto* graph = new ScrollingGraph(&window);
     graph->setGeometry(20, 60, 1240, 250);
     QTimer timer;
     int ticks = 0;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         readWhole("/proc/stat");
         readWhole("/proc/meminfo");
+        readWhole("/proc/cpuinfo");
         const int percent = ++ticks % 101;
-        label->setText(QString::number(percent) + "%");
+        processor->setText(QString::number(percent) + " %");
+        memory->setText(QString::number(100 - percent) + " %");
         graph->add(percent);
     });
     timer.start(argc > 1 ? QByteArray(argv[1]).toInt() : 500);

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QStyleHints>
 #include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +39,8 @@ QStringList argumentList(int argc, char** argv) {
 // Connects to the display; gives up with one line when there is none.
 void startToolkit(std::optional<QApplication>& app, int& argc, char** argv) {
     const bool noBufferIntegration = applyPlatformChoice();
+    keepDesktopThemeOut();
+    chooseSharedImages();
     {
         // Switching the Wayland buffer integration off makes the toolkit warn
         // that it could not load one; that is the intent, not news.
@@ -46,6 +49,9 @@ void startToolkit(std::optional<QApplication>& app, int& argc, char** argv) {
                                                : QStringList{});
         app.emplace(argc, argv);
     }
+    forgetStartChoices();
+    // A blinking caret repaints the refresh box twice a second, as long as it has focus.
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
     // The window manager matches the window to the menu entry, and takes its icon, by this name.
     QGuiApplication::setDesktopFileName(TIDEMARK_APP_ID);
     QApplication::setStyle(QStyleFactory::create("Fusion"));

@@ -1,10 +1,51 @@
 #include "window/fitting_label.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace tidemark {
+namespace {
+
+// Enough for every processor figure ("0 %" to "100 %") to be seen again
+// without drawing, and little memory for the figures that rarely repeat.
+constexpr qsizetype kKeptPictures = 32;
+
+}  // namespace
+
+void FittingLabel::showFigure(const QString& text) {
+    if (text == this->text()) return;
+    setText(text);
+    if (autoFillBackground() && isVisible()) picture();
+}
+
+// A see-through label shows what is behind it, so only a label that fills
+// its own background can be a stored picture.
+const QImage* FittingLabel::picture() {
+    const qreal scale = devicePixelRatioF();
+    if (const auto found = pictures_.constFind(text()); found != pictures_.cend()) {
+        if (found->devicePixelRatio() == scale) return &*found;
+        pictures_.clear();  // drawn for another screen
+    }
+    if (pictures_.size() >= kKeptPictures) pictures_.clear();
+    QImage image((QSizeF(size()) * scale).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    rendering_ = true;
+    render(&image);
+    rendering_ = false;
+    return &*pictures_.insert(text(), image);
+}
 
 void FittingLabel::paintEvent(QPaintEvent* event) {
+    const auto found = rendering_ || !autoFillBackground() ? pictures_.cend() : pictures_.constFind(text());
+    if (found == pictures_.cend() || found->devicePixelRatio() != devicePixelRatioF()) {
+        paintText(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), *found);
+}
+
+void FittingLabel::paintText(QPaintEvent* event) {
     const QRect room = contentsRect().adjusted(0, 0, -1, 0);  // a squeezed text keeps off the edge
     const int needed = fontMetrics().horizontalAdvance(text());
     if (needed <= room.width()) {
@@ -16,6 +57,19 @@ void FittingLabel::paintEvent(QPaintEvent* event) {
     painter.translate(room.topLeft());
     painter.scale(static_cast<double>(room.width()) / needed, 1.0);
     painter.drawText(QRect(0, 0, needed, room.height()), static_cast<int>(alignment()), text());
+}
+
+// What the pictures were drawn with changed.
+void FittingLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange ||
+        event->type() == QEvent::StyleChange || event->type() == QEvent::EnabledChange)
+        pictures_.clear();
+    QLabel::changeEvent(event);
+}
+
+void FittingLabel::resizeEvent(QResizeEvent* event) {
+    pictures_.clear();
+    QLabel::resizeEvent(event);
 }
 
 }  // namespace tidemark

@@ -25,14 +25,51 @@ bool GraphView::wholeScale() const { return devicePixelRatioF() == std::floor(de
 
 // The part of the picture not covered by a sibling stacked above the view
 // (the scale-division list overlaps the graph's top edge): repainting a
-// covered part would repaint the sibling too.
-QRegion GraphView::uncovered() const {
-    QRegion visible = contentsRect();
+// covered part would repaint the sibling too. The toolkit moves only a
+// rectangle no sibling covers: the rows below a covered top.
+GraphView::ScrollPlan GraphView::planScroll() const {
+    ScrollPlan plan;
+    plan.visible = contentsRect();
     const QObjectList& siblings = parentWidget()->children();
     for (qsizetype i = siblings.indexOf(this) + 1; i < siblings.size(); ++i)
         if (const auto* above = qobject_cast<const QWidget*>(siblings[i]); above && above->isVisible())
-            visible -= QRect(mapFromParent(above->pos()), above->size());
-    return visible;
+            plan.visible -= QRect(mapFromParent(above->pos()), above->size());
+    plan.movable = contentsRect();
+    const QRegion covered = QRegion(contentsRect()) - plan.visible;
+    if (!covered.isEmpty() && covered.boundingRect().top() == plan.movable.top())
+        plan.movable.setTop(covered.boundingRect().bottom() + 1);
+    plan.movableUncovered = (QRegion(plan.movable) - plan.visible).isEmpty();
+    plan.rest = plan.visible - QRegion(plan.movable);
+    return plan;
+}
+
+// The plan holds until a sibling moves, resizes, shows, hides or is stacked
+// anew, one is added or removed, or the view itself moves or resizes.
+const GraphView::ScrollPlan& GraphView::scrollPlan() {
+    if (!plan_) {
+        plan_ = planScroll();
+        parentWidget()->installEventFilter(this);
+        for (QObject* sibling : parentWidget()->children())
+            if (sibling != this && sibling->isWidgetType()) sibling->installEventFilter(this);
+    }
+    return *plan_;
+}
+
+bool GraphView::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::ZOrderChange:
+    case QEvent::ChildAdded:
+    case QEvent::ChildRemoved:
+        plan_.reset();
+        break;
+    default:
+        break;
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 // A scroll moves the pixels of a child shown over the picture (the read-out
@@ -48,19 +85,14 @@ void GraphView::showHistory(const SampleHistory& history, const GraphSettings& s
     history_ = &history;
     settings_ = &settings;
     deviceCanvasStale_ = true;
-    const QRegion visible = uncovered();
+    const ScrollPlan& plan = scrollPlan();
     // A whole number of device pixels per pixel lets the screen move the
-    // picture itself; only the newest column is painted then. The toolkit
-    // moves only a rectangle no sibling covers: the rows below a covered top.
-    QRect movable = contentsRect();
-    const QRegion covered = QRegion(contentsRect()) - visible;
-    if (!covered.isEmpty() && covered.boundingRect().top() == movable.top())
-        movable.setTop(covered.boundingRect().bottom() + 1);
-    if (scrolled && wholeScale() && isVisible() && (QRegion(movable) - visible).isEmpty() && !childShownOver(movable)) {
-        scroll(-1, 0, movable);
-        update(visible - QRegion(movable));
+    // picture itself; only the newest column is painted then.
+    if (scrolled && wholeScale() && isVisible() && plan.movableUncovered && !childShownOver(plan.movable)) {
+        scroll(-1, 0, plan.movable);
+        update(plan.rest);
     } else {
-        update(visible);
+        update(plan.visible);
     }
 }
 
@@ -136,7 +168,13 @@ void GraphView::mousePressEvent(QMouseEvent* event) { deliver(MouseEvent::Down, 
 void GraphView::mouseMoveEvent(QMouseEvent* event) { deliver(MouseEvent::Move, buttonBits(event->buttons()), event); }
 void GraphView::mouseReleaseEvent(QMouseEvent* event) { deliver(MouseEvent::Up, buttonBits(event->button()), event); }
 
+void GraphView::moveEvent(QMoveEvent* event) {
+    plan_.reset();
+    QFrame::moveEvent(event);
+}
+
 void GraphView::resizeEvent(QResizeEvent* event) {
+    plan_.reset();
     QFrame::resizeEvent(event);
     if (contentsRect().size() != QSize(canvas_.width(), canvas_.height()))
         canvas_.resize(contentsRect().width(), contentsRect().height());

@@ -2,6 +2,7 @@
 #include <QFrame>
 #include <QImage>
 #include <functional>
+#include <optional>
 
 #include "graph/canvas.h"
 #include "graph/draw_graph.h"
@@ -39,13 +40,23 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What a tick repaints, and the rectangle it may move instead.
+    struct ScrollPlan {
+        QRegion visible;
+        QRect movable;
+        bool movableUncovered = false;
+        QRegion rest;  // visible but not movable
+    };
+    ScrollPlan planScroll() const;
+    const ScrollPlan& scrollPlan();
     void deliver(MouseEvent kind, int buttons, QMouseEvent* event);
     QImage deviceImage();
     bool wholeScale() const;
-    QRegion uncovered() const;
     bool childShownOver(const QRect& area) const;
     void paintCanvas(QPainter& painter, const QRect& dirty) const;
     void paintInBands(QPainter& painter, const QRect& dirty) const;
@@ -55,6 +66,7 @@ private:
     const SampleHistory* history_ = nullptr;
     const GraphSettings* settings_ = nullptr;
     bool deviceCanvasStale_ = true;
+    std::optional<ScrollPlan> plan_;
     MouseHandler mouseHandler_;
 };
 

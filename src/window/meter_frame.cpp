@@ -23,9 +23,9 @@ FittingLabel* makeMemoryFigure(QWidget* frame, const char* name, const QFont& fo
     return figure;
 }
 
-QLabel* makePercentBox(QWidget* panel, const char* name, QColor background, const QString& tooltip,
-                       const TwipRect& at) {
-    auto* box = makeLabel(panel, name, {}, designFont("Arial", 9), Qt::AlignCenter);
+FittingLabel* makePercentBox(QWidget* panel, const char* name, QColor background, const QString& tooltip,
+                             const TwipRect& at) {
+    auto* box = makeLabel<FittingLabel>(panel, name, {}, designFont("Arial", 9), Qt::AlignCenter);
     box->setFrameStyle(QFrame::Box | QFrame::Plain);
     setBackColor(box, background);
     box->setToolTip(tooltip);
@@ -91,10 +91,10 @@ void MeterFrame::setLevels(const LevelBars& levels) { mPanel->setLevels(levels.c
 void MeterFrame::showReading(const Reading& reading) {
     const QString cpuText = QString::fromStdString(reading.cpuText);
     mCpuPercentValue->setText(cpuText);
-    mTotalMemoryValue->setText(QString::fromStdString(reading.totalText));
-    mFreeMemoryValue->setText(QString::fromStdString(reading.freeText));
-    mCpuPercentBox->setText(cpuText);
-    mMemPercentBox->setText(QString::fromStdString(reading.memText));
+    mTotalMemoryValue->showFigure(QString::fromStdString(reading.totalText));
+    mFreeMemoryValue->showFigure(QString::fromStdString(reading.freeText));
+    mCpuPercentBox->showFigure(cpuText);
+    mMemPercentBox->showFigure(QString::fromStdString(reading.memText));
     mClockValue->setText(QString::fromStdString(reading.clockText));
 }
 

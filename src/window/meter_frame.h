@@ -13,6 +13,7 @@ class QLabel;
 
 namespace tidemark {
 
+class FittingLabel;
 class MeterPanel;
 
 class MeterFrame : public FrameBox {
@@ -31,10 +32,10 @@ private:
     void createFigures();
 
     MeterPanel* mPanel = nullptr;
-    QLabel* mCpuPercentBox = nullptr;  // on the panel, above the processor bar
-    QLabel* mMemPercentBox = nullptr;
-    QLabel* mTotalMemoryValue = nullptr;
-    QLabel* mFreeMemoryValue = nullptr;
+    FittingLabel* mCpuPercentBox = nullptr;  // on the panel, above the processor bar
+    FittingLabel* mMemPercentBox = nullptr;
+    FittingLabel* mTotalMemoryValue = nullptr;
+    FittingLabel* mFreeMemoryValue = nullptr;
     QLabel* mClockCaption = nullptr;
     QLabel* mClockValue = nullptr;
     QLabel* mCpuPercentValue = nullptr;  // hidden, as designed

@@ -45,5 +45,17 @@ TEST(LinuxMachine, ClockFromCpufreqElseCpuinfoElseZero) {
     }
 }
 
+// Each tick reads the clock again, but a machine without a cpufreq driver
+// is not searched for one on every tick.
+TEST(LinuxMachine, ClockReadEachTimeWithoutLookingForAbsentCpufreqAgain) {
+    testing::FakeSystemRoot root;
+    root.write("/proc/cpuinfo", "processor\t: 0\ncpu MHz\t\t: 2394.456\n");
+    LinuxMachineOs machine(root.path);
+    EXPECT_EQ(machine.firstProcessorMHz(), 2394);
+    root.write("/proc/cpuinfo", "processor\t: 0\ncpu MHz\t\t: 1200.000\n");
+    root.write("/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq", "3400000\n");
+    EXPECT_EQ(machine.firstProcessorMHz(), 1200);
+}
+
 }  // namespace
 }  // namespace tidemark

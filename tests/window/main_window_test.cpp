@@ -10,6 +10,7 @@
 #include "platform/qt/desktop_services.h"
 #include "support/file_system_limits.h"
 #include "support/form_text.h"
+#include "window/fitting_label.h"
 #include "window/scale_strip.h"
 #include "window/window_fixture.h"
 
@@ -165,6 +166,37 @@ TEST_F(MainWindow, MemoryFiguresShowWhole) {
     }
     EXPECT_EQ(text("Label8"), "2097152 Mb");
     EXPECT_EQ(text("Label10"), "1048577 Mb") << "KB div 1024, plus 1";
+}
+
+// A figure shown again comes from its stored picture; it must look as the
+// text drawn afresh does, for every processor figure and for memory figures
+// short and squeezed.
+TEST_F(MainWindow, FiguresShownFromStoredPicturesLookAsDrawnAfresh) {
+    started();
+    QStringList percentages{"n/a"};
+    for (int percent = 0; percent <= 100; ++percent) percentages << QString("%1 %").arg(percent);
+    const std::pair<const char*, QStringList> figures[] = {{"Label3", percentages},
+                                                           {"Label4", percentages},
+                                                           {"Label10", {"512 Mb", "23638 Mb", "1048577 Mb"}}};
+    for (const auto& [name, texts] : figures) {
+        auto* label = control<FittingLabel>(name);
+        FittingLabel afresh;
+        afresh.setFont(label->font());
+        afresh.setPalette(label->palette());
+        afresh.setFrameStyle(label->frameStyle());
+        afresh.setAlignment(label->alignment());
+        afresh.setAutoFillBackground(true);
+        afresh.resize(label->size());
+        for (const QString& text : texts) {
+            afresh.setText(text);
+            const QImage expected = afresh.grab().toImage();
+            label->showFigure(text);
+            EXPECT_EQ(label->grab().toImage(), expected) << name << " " << text.toStdString() << ", drawn";
+            label->showFigure("-");
+            label->showFigure(text);
+            EXPECT_EQ(label->grab().toImage(), expected) << name << " " << text.toStdString() << ", shown again";
+        }
+    }
 }
 
 // What the window shows after real ticks: the segments lit and in which

@@ -8,7 +8,7 @@ namespace tidemark {
 
 LinuxMachineOs::LinuxMachineOs(const std::string& root)
     : meminfo_(root + "/proc/meminfo"),
-      maxFrequency_(root + "/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq"),
+      maxFrequency_(root + "/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq", KernelFile::WhenAbsent::GiveUp),
       cpuinfo_(root + "/proc/cpuinfo") {}
 
 MemoryStatus LinuxMachineOs::globalMemoryStatus() {

@@ -16,7 +16,10 @@ std::optional<std::string> readSmallFile(const char* path) {
 KernelFile::~KernelFile() { close(); }
 
 bool KernelFile::open() {
-    if (fd_ < 0) fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ >= 0) return true;
+    if (absent_) return false;
+    fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    absent_ = fd_ < 0 && whenAbsent_ == WhenAbsent::GiveUp && (errno == ENOENT || errno == ENOTDIR);
     return fd_ >= 0;
 }
 

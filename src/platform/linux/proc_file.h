@@ -14,10 +14,14 @@ std::optional<std::string> readSmallFile(const char* path);
 
 // A kernel file read on every tick: opened once and read from its start each
 // time into a buffer that is kept, so a tick costs one or two reads and no
-// allocation. A file that cannot be opened is tried again on the next read.
+// allocation. A file that cannot be opened is tried again on the next read,
+// unless it is optional and absent: a file a driver's absence leaves out is
+// not looked for again each tick.
 class KernelFile {
 public:
-    explicit KernelFile(std::string path) : path_(std::move(path)) {}
+    enum class WhenAbsent { TryAgain, GiveUp };
+    explicit KernelFile(std::string path, WhenAbsent whenAbsent = WhenAbsent::TryAgain)
+        : path_(std::move(path)), whenAbsent_(whenAbsent) {}
     ~KernelFile();
     KernelFile(const KernelFile&) = delete;
     KernelFile& operator=(const KernelFile&) = delete;
@@ -35,6 +39,8 @@ private:
     void close();
 
     std::string path_;
+    WhenAbsent whenAbsent_;
+    bool absent_ = false;
     int fd_ = -1;
     std::string buffer_;
 };

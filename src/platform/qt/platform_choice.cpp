@@ -1,6 +1,7 @@
 #include "platform/qt/platform_choice.h"
 
 #include <QGuiApplication>
+#include <QList>
 #include <QtGlobal>
 
 namespace tidemark {
@@ -21,6 +22,27 @@ bool applyPlatformChoice() {
     if (!choice.platform.isEmpty()) qputenv("QT_QPA_PLATFORM", choice.platform);
     if (!choice.bufferIntegration.isEmpty()) qputenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", choice.bufferIntegration);
     return !choice.bufferIntegration.isEmpty();
+}
+
+namespace {
+QList<const char*> setForStartOnly;
+}
+
+void setForToolkitStart(const char* name, const QByteArray& value) {
+    qputenv(name, value);
+    setForStartOnly << name;
+}
+
+void forgetStartChoices() {
+    for (const char* name : std::as_const(setForStartOnly)) qunsetenv(name);
+    setForStartOnly.clear();
+}
+
+void keepDesktopThemeOut() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    QGuiApplication::setDesktopSettingsAware(false);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME")) setForToolkitStart("QT_QPA_PLATFORMTHEME", "xdgdesktopportal");
+#endif
 }
 
 bool windowsCanStayOnTop() { return !QGuiApplication::platformName().startsWith("wayland"); }
