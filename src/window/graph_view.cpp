@@ -129,14 +129,29 @@ void GraphView::paintCanvas(QPainter& painter, const QRect& dirty) const {
         painter.drawImage(origin + right.topLeft(), storage, right.translated(first - canvas_.width(), 0));
 }
 
-// The raster engine hands a clipped image copy of more than about a hundred
-// device rows to its worker threads; for the few pixels of a tick the
-// hand-over costs far more than the copy, so the picture goes in bands below that.
+// The raster engine hands an image copy of more than about a hundred device
+// rows to its worker threads; for a tick's pixels the hand-over costs far
+// more than the copy, so pictures go in bands below that.
+constexpr int kBandDeviceRows = 64;
+
 void GraphView::paintInBands(QPainter& painter, const QRect& dirty) const {
-    constexpr int kBandDeviceRows = 64;
     const int bandRows = std::max(1, kBandDeviceRows / static_cast<int>(devicePixelRatioF()));
     for (int top = dirty.top(); top <= dirty.bottom(); top += bandRows)
         paintCanvas(painter, QRect(dirty.left(), top, dirty.width(), std::min(bandRows, dirty.bottom() + 1 - top)));
+}
+
+// At a fractional scale a band's edge falls between pixels; each band's clip
+// reaches half a device row into its neighbours, so however the edge is
+// rounded no row is left out (a row painted twice gets the same pixels).
+void GraphView::paintDeviceImageInBands(QPainter& painter) {
+    const QImage image = deviceImage();
+    const qreal scale = image.devicePixelRatio();
+    const QPointF origin = contentsRect().topLeft();
+    for (int top = 0; top < image.height(); top += kBandDeviceRows) {
+        const int rows = std::min(kBandDeviceRows, image.height() - top);
+        painter.setClipRect(QRectF(origin.x(), origin.y() + (top - 0.5) / scale, image.width() / scale, (rows + 1) / scale));
+        painter.drawImage(origin, image);
+    }
 }
 
 void GraphView::paintEvent(QPaintEvent* event) {
@@ -148,7 +163,7 @@ void GraphView::paintEvent(QPaintEvent* event) {
     if (wholeScale() || !history_)
         for (const QRect& dirty : event->region()) paintInBands(painter, dirty);
     else
-        painter.drawImage(contentsRect().topLeft(), deviceImage());
+        paintDeviceImageInBands(painter);
 }
 
 namespace {

@@ -60,6 +60,7 @@ private:
     bool childShownOver(const QRect& area) const;
     void paintCanvas(QPainter& painter, const QRect& dirty) const;
     void paintInBands(QPainter& painter, const QRect& dirty) const;
+    void paintDeviceImageInBands(QPainter& painter);
 
     PixelCanvas canvas_;
     PixelCanvas deviceCanvas_;  // only for a fractional screen scale
