@@ -11,6 +11,7 @@
 #include "support/file_system_limits.h"
 #include "support/form_text.h"
 #include "window/fitting_label.h"
+#include "window/graph_panel.h"
 #include "window/scale_strip.h"
 #include "window/window_fixture.h"
 
@@ -334,6 +335,18 @@ TEST_F(HighDpi, GraphIsCrispAndEveryGridLineEquallyThick) {
     ASSERT_GE(thicknesses.size(), 10);
     EXPECT_EQ(QSet<int>(thicknesses.begin(), thicknesses.end()).size(), 1) << "lines of different thickness";
     EXPECT_EQ(thicknesses.front(), static_cast<int>(std::nearbyint(scale)));
+    // At a fractional scale every row shown is the picture drawn at the
+    // screen's own resolution (a whole scale shows each pixel as a block).
+    if (scale == std::floor(scale)) return;
+    const auto* panel = static_cast<const GraphPanel*>(control<QWidget>("FrmGraph"));
+    PixelCanvas expected;
+    expected.resize(image.width(), image.height());
+    drawHistoryScaled(expected, panel->history(), panel->settings(), static_cast<float>(graph->contentsRect().width()),
+                      static_cast<float>(graph->contentsRect().height()), static_cast<float>(scale));
+    const std::vector<Rgb> pixels = expected.picture();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_EQ(image.pixel(x, y), pixels[static_cast<std::size_t>(y) * image.width() + x]) << x << "," << y;
 }
 
 }  // namespace
