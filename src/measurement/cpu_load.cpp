@@ -95,7 +95,8 @@ void CPULoad::CollectCPUData() {
 }
 
 void CPULoad::collectNt() {
-    std::vector<std::byte> buffer(BufferSize);
+    std::vector<std::byte>& buffer = Buffer;
+    buffer.assign(static_cast<std::size_t>(BufferSize), std::byte{0});
     while (os_.queryProcessorPerformanceData(buffer) == SamplerOs::kMoreData) {
         if (BufferSize > std::numeric_limits<std::int32_t>::max() - kBufferStep) raiseUnreadable();
         BufferSize += kBufferStep;

@@ -87,6 +87,7 @@ private:
     bool IsWinNT = false;
     std::int32_t CPUCount = -1;
     std::int32_t BufferSize = 4096;
+    std::vector<std::byte> Buffer;  // kept between samples: a sample costs no allocation
     bool StatsStarted = false;
     std::int32_t Win9xUsage = 0;
     SamplerOs::DynKey StatDataKey = 0;

@@ -84,10 +84,10 @@ bool LinuxSamplerOs::buildBlock() {
     const auto stat = stat_.read();
     if (!stat) return false;
     const SystemTime now = monotonicSystemTime();
-    std::vector<perf::ProcessorIdleTime> processors;
+    processors_.clear();
     for (const proc::ProcessorIdle& processor : proc::processorIdleTicks(*stat))
-        processors.push_back({processor.number, static_cast<std::int64_t>(processor.ticks * tickLength_)});
-    block_ = perf::writePerfData(perf::numberedProcessorBlock(now, processors));
+        processors_.push_back({processor.number, static_cast<std::int64_t>(processor.ticks * tickLength_)});
+    block_ = perf::writePerfData(perf::numberedProcessorBlock(now, processors_));
     return true;
 }
 

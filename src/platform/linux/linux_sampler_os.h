@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/linux/perf_data_writer.h"
 #include "platform/linux/proc_file.h"
 #include "platform/sampler_os.h"
 
@@ -47,6 +48,7 @@ private:
     ClockReader clock_;
     std::uint64_t tickLength_;                // one clock tick of /proc/stat in 100 ns
     std::vector<std::byte> block_;            // the last sample's performance data
+    std::vector<perf::ProcessorIdleTime> processors_;  // kept between samples
     std::optional<std::size_t> refusedSize_;  // the room the last call offered, when too small
 };
 
