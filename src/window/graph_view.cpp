@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -25,37 +26,32 @@ bool GraphView::wholeScale() const { return devicePixelRatioF() == std::floor(de
 
 // The part of the picture not covered by a sibling stacked above the view
 // (the scale-division list overlaps the graph's top edge): repainting a
-// covered part would repaint the sibling too. The toolkit moves only a
-// rectangle no sibling covers: the rows below a covered top.
-GraphView::ScrollPlan GraphView::planScroll() const {
-    ScrollPlan plan;
-    plan.visible = contentsRect();
+// covered part would repaint the sibling too.
+QRegion GraphView::uncovered() const {
+    QRegion visible = contentsRect();
     const QObjectList& siblings = parentWidget()->children();
     for (qsizetype i = siblings.indexOf(this) + 1; i < siblings.size(); ++i)
         if (const auto* above = qobject_cast<const QWidget*>(siblings[i]); above && above->isVisible())
-            plan.visible -= QRect(mapFromParent(above->pos()), above->size());
-    plan.movable = contentsRect();
-    const QRegion covered = QRegion(contentsRect()) - plan.visible;
-    if (!covered.isEmpty() && covered.boundingRect().top() == plan.movable.top())
-        plan.movable.setTop(covered.boundingRect().bottom() + 1);
-    plan.movableUncovered = (QRegion(plan.movable) - plan.visible).isEmpty();
-    plan.rest = plan.visible - QRegion(plan.movable);
-    return plan;
+            visible -= QRect(mapFromParent(above->pos()), above->size());
+    return visible;
 }
 
-// The plan holds until a sibling moves, resizes, shows, hides or is stacked
-// anew, one is added or removed, or the view itself moves or resizes.
-const GraphView::ScrollPlan& GraphView::scrollPlan() {
-    if (!plan_) {
-        plan_ = planScroll();
+// Holds until a sibling moves, resizes, shows, hides or is stacked anew, one
+// is added or removed, or the view itself moves or resizes.
+const QRegion& GraphView::visiblePart() {
+    if (!visible_) {
+        visible_ = uncovered();
         parentWidget()->installEventFilter(this);
         for (QObject* sibling : parentWidget()->children())
             if (sibling != this && sibling->isWidgetType()) sibling->installEventFilter(this);
     }
-    return *plan_;
+    return *visible_;
 }
 
 bool GraphView::eventFilter(QObject* watched, QEvent* event) {
+    // Shown again, the window gets the toolkit's picture of it, which may be
+    // behind the screen: the graph is painted into it first.
+    if (event->type() == QEvent::Expose && screenAhead_) update();
     switch (event->type()) {
     case QEvent::Move:
     case QEvent::Resize:
@@ -64,7 +60,7 @@ bool GraphView::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ZOrderChange:
     case QEvent::ChildAdded:
     case QEvent::ChildRemoved:
-        plan_.reset();
+        visible_.reset();
         break;
     default:
         break;
@@ -85,16 +81,34 @@ void GraphView::showHistory(const SampleHistory& history, const GraphSettings& s
     history_ = &history;
     settings_ = &settings;
     deviceCanvasStale_ = true;
-    const ScrollPlan& plan = scrollPlan();
-    // A whole number of device pixels per pixel lets the screen move the
-    // picture itself; only the newest column is painted then.
-    if (scrolled && wholeScale() && isVisible() && plan.movableUncovered && !childShownOver(plan.movable)) {
-        scroll(-1, 0, plan.movable);
-        update(plan.rest);
+    const QRegion& visible = visiblePart();
+    // A whole number of device pixels per pixel lets the pixels be moved
+    // instead of drawn: each uncovered rectangle moves left, and only its
+    // rightmost column, new to it, is drawn.
+    if (!scrolled || !wholeScale() || !isVisible() || childShownOver(visible.boundingRect())) {
+        update(visible);
+    } else if (screenScroller_ && screenScroller_->ready()) {
+        for (const QRect& area : visible) scrollOnScreen(area);
+        screenAhead_ = true;
+    } else if (!screenAhead_) {
+        for (const QRect& area : visible) scroll(-1, 0, area);
     } else {
-        update(plan.visible);
+        update(visible);
     }
 }
+
+// The screen's own pixels are moved and the area's new column put beside
+// them; the toolkit's picture of the window is then behind the screen until
+// the graph is painted whole again.
+void GraphView::scrollOnScreen(const QRect& area) {
+    const QPoint inPicture = area.topLeft() - contentsRect().topLeft();
+    newestColumn_.resize(static_cast<std::size_t>(area.height()));
+    for (int row = 0; row < area.height(); ++row)
+        newestColumn_[static_cast<std::size_t>(row)] = canvas_.pixel(inPicture.x() + area.width() - 1, inPicture.y() + row);
+    screenScroller_->scrollLeft(QRect(mapTo(window(), area.topLeft()), area.size()), newestColumn_);
+}
+
+void GraphView::showAfresh() { update(); }
 
 QImage GraphView::deviceImage() {
     const qreal scale = devicePixelRatioF();
@@ -155,6 +169,7 @@ void GraphView::paintDeviceImageInBands(QPainter& painter) {
 }
 
 void GraphView::paintEvent(QPaintEvent* event) {
+    if (event->region().contains(contentsRect())) screenAhead_ = false;
     // The sunken border is drawn only when the region reaches it, not for
     // every tick's new column.
     if (!contentsRect().contains(event->region().boundingRect())) QFrame::paintEvent(event);
@@ -183,13 +198,21 @@ void GraphView::mousePressEvent(QMouseEvent* event) { deliver(MouseEvent::Down, 
 void GraphView::mouseMoveEvent(QMouseEvent* event) { deliver(MouseEvent::Move, buttonBits(event->buttons()), event); }
 void GraphView::mouseReleaseEvent(QMouseEvent* event) { deliver(MouseEvent::Up, buttonBits(event->button()), event); }
 
+void GraphView::showEvent(QShowEvent* event) {
+    QFrame::showEvent(event);
+    if (!screenScroller_) screenScroller_ = makeScreenScroller(window(), [this] { showAfresh(); });
+    if (!screenScroller_) return;
+    screenScroller_->attach();
+    if (QWindow* handle = window()->windowHandle()) handle->installEventFilter(this);
+}
+
 void GraphView::moveEvent(QMoveEvent* event) {
-    plan_.reset();
+    visible_.reset();
     QFrame::moveEvent(event);
 }
 
 void GraphView::resizeEvent(QResizeEvent* event) {
-    plan_.reset();
+    visible_.reset();
     QFrame::resizeEvent(event);
     if (contentsRect().size() != QSize(canvas_.width(), canvas_.height()))
         canvas_.resize(contentsRect().width(), contentsRect().height());

@@ -2,10 +2,13 @@
 #include <QFrame>
 #include <QImage>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 #include "graph/canvas.h"
 #include "graph/draw_graph.h"
+#include "platform/qt/screen_scroller.h"
 
 class QPainter;
 
@@ -40,20 +43,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // What a tick repaints, and the rectangle it may move instead.
-    struct ScrollPlan {
-        QRegion visible;
-        QRect movable;
-        bool movableUncovered = false;
-        QRegion rest;  // visible but not movable
-    };
-    ScrollPlan planScroll() const;
-    const ScrollPlan& scrollPlan();
+    QRegion uncovered() const;
+    const QRegion& visiblePart();
     void deliver(MouseEvent kind, int buttons, QMouseEvent* event);
     QImage deviceImage();
     bool wholeScale() const;
@@ -66,8 +63,14 @@ private:
     PixelCanvas deviceCanvas_;  // only for a fractional screen scale
     const SampleHistory* history_ = nullptr;
     const GraphSettings* settings_ = nullptr;
+    void scrollOnScreen(const QRect& area);
+    void showAfresh();
+
     bool deviceCanvasStale_ = true;
-    std::optional<ScrollPlan> plan_;
+    std::unique_ptr<ScreenScroller> screenScroller_;
+    bool screenAhead_ = false;  // the screen shows scrolls the toolkit's picture of the window lacks
+    std::vector<std::uint32_t> newestColumn_;
+    std::optional<QRegion> visible_;  // the picture's part no sibling covers
     MouseHandler mouseHandler_;
 };
 
