@@ -2,8 +2,10 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-                libbenchmark-dev fonts-liberation fonts-dejavu-core)
+# libxcb1-dev: the display's scale and the graph's scrolling on the screen
+# talk to the X server; xvfb and xauth: one test runs on a real X server.
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libgtest-dev libgmock-dev
+                libbenchmark-dev fonts-liberation fonts-dejavu-core xvfb xauth)
 # The Windows builds: mingw-w64 with posix threads, GoogleTest's sources, Wine,
 # icotool for the program's icon.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wine64

@@ -33,3 +33,17 @@ foreach(factor 2 1.5)
   set_tests_properties(HighDpi.ScaleFactor${factor} PROPERTIES
     ENVIRONMENT "${TIDEMARK_TEST_ENV};QT_SCALE_FACTOR=${factor}" TIMEOUT 60)
 endforeach()
+
+# The screen test on a real X server, where the graph scrolls on the screen itself.
+if(NOT WIN32)
+  find_program(XVFB_RUN xvfb-run REQUIRED)
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb)
+  target_link_libraries(window_tests PRIVATE PkgConfig::XCB)
+  target_compile_definitions(window_tests PRIVATE TIDEMARK_X11_TESTS)
+  add_test(NAME X11.ScreenShowsThePictureAfterScrolling
+           COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x800x24" $<TARGET_FILE:window_tests>
+                   --gtest_filter=MainWindow.ScreenShowsThePictureAfterScrolling)
+  set_tests_properties(X11.ScreenShowsThePictureAfterScrolling PROPERTIES
+    ENVIRONMENT "${TIDEMARK_TEST_ENV};QT_QPA_PLATFORM=xcb" TIMEOUT 60)
+endif()

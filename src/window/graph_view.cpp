@@ -1,5 +1,6 @@
 #include "window/graph_view.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
@@ -7,6 +8,11 @@
 #include <cmath>
 
 namespace tidemark {
+
+namespace {
+// Asks the view to send what it drew on the screen.
+const QEvent::Type kSendToScreen = static_cast<QEvent::Type>(QEvent::registerEventType());
+}  // namespace
 
 GraphView::GraphView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -90,6 +96,8 @@ void GraphView::showHistory(const SampleHistory& history, const GraphSettings& s
     } else if (screenScroller_ && screenScroller_->ready()) {
         for (const QRect& area : visible) scrollOnScreen(area);
         screenAhead_ = true;
+        // Sent after the tick's repaints (the figures), in their write to the server.
+        QCoreApplication::postEvent(this, new QEvent(kSendToScreen), Qt::LowEventPriority);
     } else if (!screenAhead_) {
         for (const QRect& area : visible) scroll(-1, 0, area);
     } else {
@@ -109,6 +117,12 @@ void GraphView::scrollOnScreen(const QRect& area) {
 }
 
 void GraphView::showAfresh() { update(); }
+
+bool GraphView::event(QEvent* event) {
+    if (event->type() != kSendToScreen) return QFrame::event(event);
+    if (screenScroller_) screenScroller_->flush();
+    return true;
+}
 
 QImage GraphView::deviceImage() {
     const qreal scale = devicePixelRatioF();

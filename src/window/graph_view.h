@@ -39,6 +39,7 @@ public:
     void setMouseHandler(MouseHandler handler) { mouseHandler_ = std::move(handler); }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -6,6 +6,11 @@
 #include <QScreen>
 #include <QSet>
 #include <cmath>
+#ifdef TIDEMARK_X11_TESTS
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#endif
 
 #include "platform/qt/desktop_services.h"
 #include "support/file_system_limits.h"
@@ -289,10 +294,10 @@ TEST_F(MainWindow, ScaleDivisionPickRedrawsWithTheNewGridAtOnce) {
 TEST_F(MainWindow, ScreenShowsThePictureAfterScrolling) {
     samplerOs.processors = 1;
     samplerOs.blocks.clear();
-    for (int second = 0, idle = 0; second < 410; idle += second++ % 2)  // 100 % and 0 % in turn
+    for (int second = 0, idle = 0; second < 440; idle += second++ % 2)  // 100 % and 0 % in turn
         samplerOs.blocks.push_back(processorData(second, {idle * kSecond}));
     started();
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     auto* graph = control<GraphView>("Graph");
     const QPoint held = graph->contentsRect().topLeft() + QPoint(200, 100);
     for (int i = 0; i < 400; ++i) {  // past the graph's width, so the oldest samples leave at the left
@@ -302,12 +307,42 @@ TEST_F(MainWindow, ScreenShowsThePictureAfterScrolling) {
         window->tmrUpdate_Timer();
         if (i >= 370) QCoreApplication::processEvents();
     }
-    const QRect inner(graph->mapTo(window.get(), graph->contentsRect().topLeft()), graph->contentsRect().size());
-    const QImage screen = window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
-    const QRect list(control("CmbSchaal")->mapTo(window.get(), QPoint()), control("CmbSchaal")->size());
-    QImage picture = graph->image().convertToFormat(QImage::Format_RGB32);
-    QPainter(&picture).drawImage(list.topLeft() - inner.topLeft(), screen.copy(list));  // the list covers a corner
-    EXPECT_EQ(screen.copy(inner), picture);
+    const auto expectScreenShowsPicture = [&](const char* when) {
+        const QRect inner(graph->mapTo(window.get(), graph->contentsRect().topLeft()), graph->contentsRect().size());
+        const QImage screen =
+            window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect list(control("CmbSchaal")->mapTo(window.get(), QPoint()), control("CmbSchaal")->size());
+        QImage picture = graph->image().convertToFormat(QImage::Format_RGB32);
+        QPainter(&picture).drawImage(list.topLeft() - inner.topLeft(), screen.copy(list));  // the list covers a corner
+        EXPECT_EQ(screen.copy(inner), picture) << when;
+    };
+    expectScreenShowsPicture("after scrolling");
+    // A window over the graph's right half while it scrolls on, then gone.
+    QWidget cover(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    cover.setGeometry(QRect(graph->mapToGlobal(graph->contentsRect().center()), QSize(150, 60)));
+    cover.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&cover));
+    for (int i = 0; i < 20; ++i) {
+        window->tmrUpdate_Timer();
+        QCoreApplication::processEvents();
+    }
+    cover.hide();
+    QTest::qWait(200);
+    expectScreenShowsPicture("after a window covered it");
+#ifdef TIDEMARK_X11_TESTS
+    // Taken off the screen by the window manager (minimised), then back.
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (QGuiApplication::platformName() == "xcb" && x11 && x11->connection()) {
+        xcb_unmap_window(x11->connection(), static_cast<xcb_window_t>(window->winId()));
+        xcb_flush(x11->connection());
+        QTest::qWait(100);
+        for (int i = 0; i < 20; ++i) window->tmrUpdate_Timer();
+        xcb_map_window(x11->connection(), static_cast<xcb_window_t>(window->winId()));
+        xcb_flush(x11->connection());
+        QTest::qWait(200);
+        expectScreenShowsPicture("after being taken off the screen and back");
+    }
+#endif
     PixelCanvas full(graph->canvas().width(), graph->canvas().height());
     drawHistory(full, window->history(), GraphSettings{});
     EXPECT_EQ(graph->canvas().picture(), full.picture()) << "as a full redraw of the same history";

@@ -23,7 +23,10 @@ public:
     virtual bool ready() const = 0;
     // Moves `area` (window coordinates) one pixel left and puts `column`
     // (0xFFRRGGBB, top to bottom, area.height() of them) at its right edge.
+    // Sent with the toolkit's next drawing, or by flush().
     virtual void scrollLeft(const QRect& area, std::span<const std::uint32_t> column) = 0;
+    // Sends what was drawn and not sent yet; costs nothing when nothing is left.
+    virtual void flush() = 0;
 };
 
 // `window` is the top-level widget. `shownPixelsLost` is called when what

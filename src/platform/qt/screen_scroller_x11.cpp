@@ -71,8 +71,9 @@ public:
                       static_cast<std::int16_t>(area.right()), y, 0, 24,
                       static_cast<std::uint32_t>(column.size_bytes()),
                       reinterpret_cast<const std::uint8_t*>(column.data()));
-        xcb_flush(connection_);
     }
+
+    void flush() override { xcb_flush(connection_); }
 
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
         if (type != "xcb_generic_event_t") return false;
@@ -100,6 +101,7 @@ private:
 }  // namespace
 
 std::unique_ptr<ScreenScroller> makeScreenScroller(QWidget* window, std::function<void()> shownPixelsLost) {
+    if (QGuiApplication::platformName() != "xcb") return nullptr;
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !x11->connection() || !displayTakesOurPixels(x11->connection())) return nullptr;
     return std::make_unique<X11ScreenScroller>(window, x11->connection(), std::move(shownPixelsLost));
