@@ -1,8 +1,8 @@
 #include "app/program.h"
 
 #include <QApplication>
-#include <QStyleHints>
 #include <QStyleFactory>
+#include <QStyleHints>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>

@@ -91,7 +91,8 @@ std::optional<double> roundedScreenFactor(double factor, const std::string& poli
     if (policy == "Round") return std::round(factor);
     if (policy == "Ceil") return std::ceil(factor);
     if (policy == "Floor") return std::floor(factor);
-    if (policy == "RoundPreferFloor") return factor - std::floor(factor) <= 0.5 ? std::floor(factor) : std::ceil(factor);
+    if (policy == "RoundPreferFloor")
+        return factor - std::floor(factor) <= 0.5 ? std::floor(factor) : std::ceil(factor);
     return std::nullopt;
 }
 

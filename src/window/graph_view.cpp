@@ -59,17 +59,17 @@ bool GraphView::eventFilter(QObject* watched, QEvent* event) {
     // behind the screen: the graph is painted into it first.
     if (event->type() == QEvent::Expose && screenAhead_) update();
     switch (event->type()) {
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Show:
-    case QEvent::Hide:
-    case QEvent::ZOrderChange:
-    case QEvent::ChildAdded:
-    case QEvent::ChildRemoved:
-        visible_.reset();
-        break;
-    default:
-        break;
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::ZOrderChange:
+        case QEvent::ChildAdded:
+        case QEvent::ChildRemoved:
+            visible_.reset();
+            break;
+        default:
+            break;
     }
     return QFrame::eventFilter(watched, event);
 }
@@ -112,7 +112,8 @@ void GraphView::scrollOnScreen(const QRect& area) {
     const QPoint inPicture = area.topLeft() - contentsRect().topLeft();
     newestColumn_.resize(static_cast<std::size_t>(area.height()));
     for (int row = 0; row < area.height(); ++row)
-        newestColumn_[static_cast<std::size_t>(row)] = canvas_.pixel(inPicture.x() + area.width() - 1, inPicture.y() + row);
+        newestColumn_[static_cast<std::size_t>(row)] =
+            canvas_.pixel(inPicture.x() + area.width() - 1, inPicture.y() + row);
     screenScroller_->scrollLeft(QRect(mapTo(window(), area.topLeft()), area.size()), newestColumn_);
 }
 
@@ -177,7 +178,8 @@ void GraphView::paintDeviceImageInBands(QPainter& painter) {
     const QPointF origin = contentsRect().topLeft();
     for (int top = 0; top < image.height(); top += kBandDeviceRows) {
         const int rows = std::min(kBandDeviceRows, image.height() - top);
-        painter.setClipRect(QRectF(origin.x(), origin.y() + (top - 0.5) / scale, image.width() / scale, (rows + 1) / scale));
+        painter.setClipRect(
+            QRectF(origin.x(), origin.y() + (top - 0.5) / scale, image.width() / scale, (rows + 1) / scale));
         painter.drawImage(origin, image);
     }
 }

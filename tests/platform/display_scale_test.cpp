@@ -37,8 +37,7 @@ private:
         while (bytes_.size() % 4) bytes_.push_back({});
         put(1, 4);  // last-change serial
         ++count_;
-        for (int i = 0; i < 4; ++i)
-            bytes_[8 + i] = std::byte((count_ >> (msbFirst_ ? 8 * (3 - i) : 8 * i)) & 0xFF);
+        for (int i = 0; i < 4; ++i) bytes_[8 + i] = std::byte((count_ >> (msbFirst_ ? 8 * (3 - i) : 8 * i)) & 0xFF);
         return *this;
     }
     SettingsBlock& put(std::uint32_t value, int width) {
@@ -57,12 +56,14 @@ TEST(DisplayScale, DpiFromResourcesAndSettingsManager) {
     EXPECT_EQ(xftDpiFromResources("Xft.dpi: 144\nXft.dpi:\tlarge\n*dpi:\t144\n"), std::nullopt);
 
     const auto dpi = [](const std::vector<std::byte>& block) { return xftDpiFromXSettings(block); };
-    EXPECT_EQ(dpi(SettingsBlock().text("Net/ThemeName", "Adwaita").color("Gtk/Color").integer("Xft/DPI", 147456).bytes()),
-              147456);
+    EXPECT_EQ(
+        dpi(SettingsBlock().text("Net/ThemeName", "Adwaita").color("Gtk/Color").integer("Xft/DPI", 147456).bytes()),
+        147456);
     EXPECT_EQ(dpi(SettingsBlock(true).integer("Gtk/CursorBlink", 1).integer("Xft/DPI", 98304).bytes()), 98304);
     EXPECT_EQ(dpi(SettingsBlock().text("Xft/DPI", "144").bytes()), std::nullopt);
     // Cut short anywhere, in a name, a length or a value: nothing, and no read past the end.
-    const std::vector<std::byte> whole = SettingsBlock().text("Net/ThemeName", "Adwaita").integer("Xft/DPI", 98304).bytes();
+    const std::vector<std::byte> whole =
+        SettingsBlock().text("Net/ThemeName", "Adwaita").integer("Xft/DPI", 98304).bytes();
     for (std::size_t cut = 1; cut < whole.size(); ++cut)
         EXPECT_EQ(dpi(std::vector<std::byte>(whole.begin(), whole.end() - cut)), std::nullopt) << cut;
 }

@@ -181,9 +181,8 @@ TEST_F(MainWindow, FiguresShownFromStoredPicturesLookAsDrawnAfresh) {
     started();
     QStringList percentages{"n/a"};
     for (int percent = 0; percent <= 100; ++percent) percentages << QString("%1 %").arg(percent);
-    const std::pair<const char*, QStringList> figures[] = {{"Label3", percentages},
-                                                           {"Label4", percentages},
-                                                           {"Label10", {"512 Mb", "23638 Mb", "1048577 Mb"}}};
+    const std::pair<const char*, QStringList> figures[] = {
+        {"Label3", percentages}, {"Label4", percentages}, {"Label10", {"512 Mb", "23638 Mb", "1048577 Mb"}}};
     for (const auto& [name, texts] : figures) {
         auto* label = control<FittingLabel>(name);
         FittingLabel afresh;

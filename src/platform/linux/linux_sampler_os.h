@@ -46,10 +46,10 @@ private:
     std::string root_;
     KernelFile stat_;
     ClockReader clock_;
-    std::uint64_t tickLength_;                // one clock tick of /proc/stat in 100 ns
-    std::vector<std::byte> block_;            // the last sample's performance data
+    std::uint64_t tickLength_;                         // one clock tick of /proc/stat in 100 ns
+    std::vector<std::byte> block_;                     // the last sample's performance data
     std::vector<perf::ProcessorIdleTime> processors_;  // kept between samples
-    std::optional<std::size_t> refusedSize_;  // the room the last call offered, when too small
+    std::optional<std::size_t> refusedSize_;           // the room the last call offered, when too small
 };
 
 }  // namespace tidemark

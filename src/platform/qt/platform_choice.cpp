@@ -41,7 +41,8 @@ void forgetStartChoices() {
 void keepDesktopThemeOut() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     QGuiApplication::setDesktopSettingsAware(false);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME")) setForToolkitStart("QT_QPA_PLATFORMTHEME", "xdgdesktopportal");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME"))
+        setForToolkitStart("QT_QPA_PLATFORMTHEME", "xdgdesktopportal");
 #endif
 }
 

@@ -6,15 +6,10 @@
 #include <cstdlib>
 
 #include "platform/qt/screen_scroller.h"
+#include "platform/qt/xcb_reply.h"
 
 namespace tidemark {
 namespace {
-
-struct ReplyFree {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <typename Reply>
-using ReplyPtr = std::unique_ptr<Reply, ReplyFree>;
 
 // Pixels go as 32-bit words in the machine's order, 24 bits of colour.
 bool displayTakesOurPixels(xcb_connection_t* connection) {
@@ -41,10 +36,10 @@ public:
         if (native == native_) return;
         native_ = native;
         unobscured_ = false;  // told by the display once the window is mapped
-        const ReplyPtr<xcb_get_geometry_reply_t> geometry(
+        const XcbReply<xcb_get_geometry_reply_t> geometry(
             xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, native_), nullptr));
-        const ReplyPtr<xcb_get_window_attributes_reply_t> attributes(xcb_get_window_attributes_reply(
-            connection_, xcb_get_window_attributes(connection_, native_), nullptr));
+        const XcbReply<xcb_get_window_attributes_reply_t> attributes(
+            xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, native_), nullptr));
         usable_ = geometry && attributes && geometry->depth == 24;
         if (!usable_) return;
         const std::uint32_t mask = attributes->your_event_mask | XCB_EVENT_MASK_VISIBILITY_CHANGE;

@@ -7,22 +7,17 @@
 
 #include "platform/display_scale.h"
 #include "platform/qt/platform_choice.h"
+#include "platform/qt/xcb_reply.h"
 
 namespace tidemark {
 namespace {
-
-struct ReplyFree {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <typename Reply>
-using ReplyPtr = std::unique_ptr<Reply, ReplyFree>;
 
 struct Disconnect {
     void operator()(xcb_connection_t* connection) const { xcb_disconnect(connection); }
 };
 
 xcb_atom_t existingAtom(xcb_connection_t* connection, const std::string& name) {
-    const ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+    const XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
         connection, xcb_intern_atom(connection, 1, static_cast<std::uint16_t>(name.size()), name.data()), nullptr));
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
@@ -30,8 +25,8 @@ xcb_atom_t existingAtom(xcb_connection_t* connection, const std::string& name) {
 // A property's bytes; settings blocks are far below the megabyte asked for.
 std::string propertyBytes(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property, xcb_atom_t type) {
     if (property == XCB_ATOM_NONE || type == XCB_ATOM_NONE) return {};
-    const ReplyPtr<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(connection, xcb_get_property(connection, 0, window, property, type, 0, 1 << 18), nullptr));
+    const XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, window, property, type, 0, 1 << 18), nullptr));
     if (!reply || reply->format != 8) return {};
     const auto* bytes = static_cast<const char*>(xcb_get_property_value(reply.get()));
     return std::string(bytes, static_cast<std::size_t>(xcb_get_property_value_length(reply.get())));
@@ -40,7 +35,7 @@ std::string propertyBytes(xcb_connection_t* connection, xcb_window_t window, xcb
 xcb_window_t settingsManager(xcb_connection_t* connection, int screen) {
     const xcb_atom_t selection = existingAtom(connection, "_XSETTINGS_S" + std::to_string(screen));
     if (selection == XCB_ATOM_NONE) return XCB_NONE;
-    const ReplyPtr<xcb_get_selection_owner_reply_t> reply(
+    const XcbReply<xcb_get_selection_owner_reply_t> reply(
         xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr));
     return reply ? reply->owner : XCB_NONE;
 }
@@ -59,8 +54,8 @@ bool readDisplayDpi(ScaleSettings& settings) {
     if (xcb_connection_has_error(connection.get())) return false;
     const xcb_screen_t* screen = screenAt(connection.get(), screenNumber);
     if (!screen) return false;
-    settings.resourcesDpi = xftDpiFromResources(
-        propertyBytes(connection.get(), screen->root, XCB_ATOM_RESOURCE_MANAGER, XCB_ATOM_STRING));
+    settings.resourcesDpi =
+        xftDpiFromResources(propertyBytes(connection.get(), screen->root, XCB_ATOM_RESOURCE_MANAGER, XCB_ATOM_STRING));
     if (const xcb_window_t manager = settingsManager(connection.get(), screenNumber); manager != XCB_NONE) {
         const xcb_atom_t block = existingAtom(connection.get(), "_XSETTINGS_SETTINGS");
         const std::string bytes = propertyBytes(connection.get(), manager, block, block);
@@ -77,9 +72,12 @@ void chooseSharedImages() {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     const bool onX11 = platform.isEmpty() ? !qEnvironmentVariableIsEmpty("DISPLAY") : platform.startsWith("xcb");
     if (!onX11 || qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) return;
-    ScaleSettings settings{environment("QT_ENABLE_HIGHDPI_SCALING"), environment("QT_SCALE_FACTOR"),
-                           environment("QT_SCREEN_SCALE_FACTORS"),   environment("QT_SCALE_FACTOR_ROUNDING_POLICY"),
-                           environment("QT_USE_PHYSICAL_DPI"),       std::nullopt,
+    ScaleSettings settings{environment("QT_ENABLE_HIGHDPI_SCALING"),
+                           environment("QT_SCALE_FACTOR"),
+                           environment("QT_SCREEN_SCALE_FACTORS"),
+                           environment("QT_SCALE_FACTOR_ROUNDING_POLICY"),
+                           environment("QT_USE_PHYSICAL_DPI"),
+                           std::nullopt,
                            std::nullopt};
     if (readDisplayDpi(settings) && wholeScaleExpected(settings)) setForToolkitStart("QT_XCB_NO_MITSHM", "1");
 }
