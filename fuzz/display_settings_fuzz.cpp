@@ -10,8 +10,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     tidemark::ScaleSettings settings;
-    settings.resourcesDpi = tidemark::xftDpiFromResources(std::string_view(reinterpret_cast<const char*>(data), size));
-    settings.xsettingsDpi1024 = tidemark::xftDpiFromXSettings(std::as_bytes(std::span(data, size)));
+    settings.resources = tidemark::xftDpiFromResources(std::string_view(reinterpret_cast<const char*>(data), size));
+    settings.xsettings = tidemark::xftDpiFromXSettings(std::as_bytes(std::span(data, size)));
     tidemark::wholeScaleExpected(settings);
     return 0;
 }

@@ -11,13 +11,20 @@
 
 namespace tidemark {
 
-// "Xft.dpi" of the X resources (the RESOURCE_MANAGER text): whole or with a
-// fraction, rounded; nothing when absent or unreadable.
-std::optional<int> xftDpiFromResources(std::string_view resources);
+// What a settings source says of the dots per inch: nothing (not named), a
+// number, or a value named in a way this reader does not follow, of which
+// nothing can be told.
+struct DpiSetting {
+    bool named = false;
+    std::optional<double> dpi;
+};
 
-// "Xft/DPI" of an XSETTINGS block, in 1/1024 dots per inch; nothing when
-// absent, of another type or when the block is cut short.
-std::optional<std::int32_t> xftDpiFromXSettings(std::span<const std::byte> settings);
+// "Xft.dpi" of the X resources (the RESOURCE_MANAGER text), the last one named.
+DpiSetting xftDpiFromResources(std::string_view resources);
+
+// "Xft/DPI" of an XSETTINGS block, which gives 1/1024 dots per inch; a block
+// cut short or of an unknown byte order names nothing.
+DpiSetting xftDpiFromXSettings(std::span<const std::byte> settings);
 
 // Unset variables are empty.
 struct ScaleSettings {
@@ -26,8 +33,9 @@ struct ScaleSettings {
     std::string screenScaleFactors{};    // QT_SCREEN_SCALE_FACTORS
     std::string roundingPolicy{};        // QT_SCALE_FACTOR_ROUNDING_POLICY
     std::string usePhysicalDpi{};        // QT_USE_PHYSICAL_DPI
-    std::optional<int> resourcesDpi{};
-    std::optional<std::int32_t> xsettingsDpi1024{};
+    std::string fontDpi{};               // QT_FONT_DPI
+    DpiSetting resources{};
+    DpiSetting xsettings{};
 };
 
 // True only when the scale will surely be a whole number of device pixels

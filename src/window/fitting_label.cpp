@@ -2,12 +2,13 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace tidemark {
 namespace {
 
-// Enough for every processor figure ("0 %" to "100 %") to be seen again
-// without drawing, and little memory for the figures that rarely repeat.
+// The figures of a steady load come back within a few dozen texts; a few
+// kilobytes each. Past that all are dropped and kept anew.
 constexpr qsizetype kKeptPictures = 32;
 
 }  // namespace
@@ -15,11 +16,16 @@ constexpr qsizetype kKeptPictures = 32;
 void FittingLabel::showFigure(const QString& text) {
     if (text == this->text()) return;
     setText(text);
-    if (autoFillBackground() && isVisible()) picture();
+    if (picturesShown()) picture();
 }
 
 // A see-through label shows what is behind it, so only a label that fills
-// its own background can be a stored picture.
+// its own background can be a stored picture; and only at a whole-number
+// scale, where the label starts on a device pixel as its picture does.
+bool FittingLabel::picturesShown() const {
+    return autoFillBackground() && isVisible() && devicePixelRatioF() == std::floor(devicePixelRatioF());
+}
+
 const QImage* FittingLabel::picture() {
     const qreal scale = devicePixelRatioF();
     if (const auto found = pictures_.constFind(text()); found != pictures_.cend()) {
@@ -36,7 +42,7 @@ const QImage* FittingLabel::picture() {
 }
 
 void FittingLabel::paintEvent(QPaintEvent* event) {
-    const auto found = rendering_ || !autoFillBackground() ? pictures_.cend() : pictures_.constFind(text());
+    const auto found = rendering_ || !picturesShown() ? pictures_.cend() : pictures_.constFind(text());
     if (found == pictures_.cend() || found->devicePixelRatio() != devicePixelRatioF()) {
         paintText(event);
         return;
@@ -61,9 +67,18 @@ void FittingLabel::paintText(QPaintEvent* event) {
 
 // What the pictures were drawn with changed.
 void FittingLabel::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange ||
-        event->type() == QEvent::StyleChange || event->type() == QEvent::EnabledChange)
-        pictures_.clear();
+    switch (event->type()) {
+        case QEvent::FontChange:
+        case QEvent::PaletteChange:
+        case QEvent::StyleChange:
+        case QEvent::EnabledChange:
+        case QEvent::LayoutDirectionChange:
+        case QEvent::ContentsRectChange:
+            pictures_.clear();
+            break;
+        default:
+            break;
+    }
     QLabel::changeEvent(event);
 }
 

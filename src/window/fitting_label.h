@@ -22,6 +22,7 @@ protected:
 
 private:
     void paintText(QPaintEvent* event);
+    bool picturesShown() const;
     const QImage* picture();
 
     QHash<QString, QImage> pictures_;

@@ -58,6 +58,13 @@ bool GraphView::eventFilter(QObject* watched, QEvent* event) {
     // Shown again, the window gets the toolkit's picture of it, which may be
     // behind the screen: the graph is painted into it first.
     if (event->type() == QEvent::Expose && screenAhead_) update();
+    // A child (the read-out box) that hides or moves leaves pixels the toolkit
+    // repaints later; moved on the screen before that, they would stay.
+    if (watched->parent() == this) {
+        if (event->type() == QEvent::Hide || event->type() == QEvent::Move || event->type() == QEvent::Resize)
+            paintWholeNext_ = true;
+        return QFrame::eventFilter(watched, event);
+    }
     switch (event->type()) {
         case QEvent::Move:
         case QEvent::Resize:
@@ -91,7 +98,7 @@ void GraphView::showHistory(const SampleHistory& history, const GraphSettings& s
     // A whole number of device pixels per pixel lets the pixels be moved
     // instead of drawn: each uncovered rectangle moves left, and only its
     // rightmost column, new to it, is drawn.
-    if (!scrolled || !wholeScale() || !isVisible() || childShownOver(visible.boundingRect())) {
+    if (!scrolled || !wholeScale() || !isVisible() || paintWholeNext_ || childShownOver(visible.boundingRect())) {
         update(visible);
     } else if (screenScroller_ && screenScroller_->ready()) {
         for (const QRect& area : visible) scrollOnScreen(area);
@@ -120,6 +127,8 @@ void GraphView::scrollOnScreen(const QRect& area) {
 void GraphView::showAfresh() { update(); }
 
 bool GraphView::event(QEvent* event) {
+    if (event->type() == QEvent::ChildAdded) static_cast<QChildEvent*>(event)->child()->installEventFilter(this);
+    if (event->type() == QEvent::ZOrderChange) visible_.reset();
     if (event->type() != kSendToScreen) return QFrame::event(event);
     if (screenScroller_) screenScroller_->flush();
     return true;
@@ -185,7 +194,7 @@ void GraphView::paintDeviceImageInBands(QPainter& painter) {
 }
 
 void GraphView::paintEvent(QPaintEvent* event) {
-    if (event->region().contains(contentsRect())) screenAhead_ = false;
+    if ((visiblePart() - event->region()).isEmpty()) screenAhead_ = paintWholeNext_ = false;
     // The sunken border is drawn only when the region reaches it, not for
     // every tick's new column.
     if (!contentsRect().contains(event->region().boundingRect())) QFrame::paintEvent(event);

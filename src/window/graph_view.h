@@ -69,7 +69,8 @@ private:
 
     bool deviceCanvasStale_ = true;
     std::unique_ptr<ScreenScroller> screenScroller_;
-    bool screenAhead_ = false;  // the screen shows scrolls the toolkit's picture of the window lacks
+    bool screenAhead_ = false;     // the screen shows scrolls the toolkit's picture of the window lacks
+    bool paintWholeNext_ = false;  // a child hid or moved since the graph was last painted whole
     std::vector<std::uint32_t> newestColumn_;
     std::optional<QRegion> visible_;  // the picture's part no sibling covers
     MouseHandler mouseHandler_;

@@ -2,6 +2,8 @@
 // toolkit's scale before it starts: a whole number, or possibly not.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
 #include <vector>
 
 #include "platform/display_scale.h"
@@ -50,41 +52,66 @@ private:
     std::vector<std::byte> bytes_;
 };
 
-TEST(DisplayScale, DpiFromResourcesAndSettingsManager) {
-    EXPECT_EQ(xftDpiFromResources("Xft.antialias:\t1\nXft.dpi:\t144\nXft.rgba:\trgb\n"), 144);
-    EXPECT_EQ(xftDpiFromResources("Xft.dpi:\t143.6"), 144);  // written with a fraction by some desktops
-    EXPECT_EQ(xftDpiFromResources("Xft.dpi: 144\nXft.dpi:\tlarge\n*dpi:\t144\n"), std::nullopt);
+std::optional<double> dpiOf(const DpiSetting& setting) { return setting.named ? setting.dpi : -1; }  // -1: not named
 
-    const auto dpi = [](const std::vector<std::byte>& block) { return xftDpiFromXSettings(block); };
-    EXPECT_EQ(
-        dpi(SettingsBlock().text("Net/ThemeName", "Adwaita").color("Gtk/Color").integer("Xft/DPI", 147456).bytes()),
-        147456);
-    EXPECT_EQ(dpi(SettingsBlock(true).integer("Gtk/CursorBlink", 1).integer("Xft/DPI", 98304).bytes()), 98304);
-    EXPECT_EQ(dpi(SettingsBlock().text("Xft/DPI", "144").bytes()), std::nullopt);
+TEST(DisplayScale, DpiFromResourcesAndSettingsManager) {
+    const std::tuple<const char*, std::string, std::optional<double>> resources[] = {
+        {"among others", "Xft.antialias:\t1\nXft.dpi:\t144\nXft.rgba:\trgb\n", 144},
+        {"with a fraction", "Xft.dpi:\t143.6", 143.6},
+        {"the last one named", "Xft.dpi:\t96\nXft.dpi:\t192\n", 192},
+        {"not this name", "Xft.dpi: 144\n*dpi:\t144\n", -1},
+        {"unreadable: nothing told", "Xft.dpi:\tlarge\n", std::nullopt},
+        {"a trailing space: nothing told", "Xft.dpi:\t144 \n", std::nullopt}};
+    for (const auto& [name, text, dpi] : resources) EXPECT_EQ(dpiOf(xftDpiFromResources(text)), dpi) << name;
+
+    std::vector<std::byte> odd = SettingsBlock().integer("Xft/DPI", 98304).bytes();
+    odd[0] = std::byte{2};
+    const std::tuple<const char*, std::vector<std::byte>, std::optional<double>> blocks[] = {
+        {"after a text and a colour",
+         SettingsBlock().text("Net/ThemeName", "Adwaita").color("Gtk/Color").integer("Xft/DPI", 147456).bytes(), 144},
+        {"most significant byte first",
+         SettingsBlock(true).integer("Gtk/CursorBlink", 1).integer("Xft/DPI", 98304).bytes(), 96},
+        {"below one dot", SettingsBlock().integer("Xft/DPI", 1000).bytes(), 0},
+        {"as a text: nothing told", SettingsBlock().text("Xft/DPI", "147456").bytes(), std::nullopt},
+        {"not there", SettingsBlock().integer("Gtk/CursorBlink", 1).bytes(), -1},
+        {"an unknown byte order", odd, -1}};
+    for (const auto& [name, block, dpi] : blocks) EXPECT_EQ(dpiOf(xftDpiFromXSettings(block)), dpi) << name;
     // Cut short anywhere, in a name, a length or a value: nothing, and no read past the end.
     const std::vector<std::byte> whole =
         SettingsBlock().text("Net/ThemeName", "Adwaita").integer("Xft/DPI", 98304).bytes();
     for (std::size_t cut = 1; cut < whole.size(); ++cut)
-        EXPECT_EQ(dpi(std::vector<std::byte>(whole.begin(), whole.end() - cut)), std::nullopt) << cut;
+        EXPECT_EQ(dpiOf(xftDpiFromXSettings(std::vector<std::byte>(whole.begin(), whole.end() - cut))), -1) << cut;
 }
 
 TEST(DisplayScale, WholeOnlyWhenSurely) {
-    const auto whole = [](ScaleSettings settings) { return wholeScaleExpected(settings); };
-    EXPECT_TRUE(whole({}));
-    EXPECT_TRUE(whole({.resourcesDpi = 192}));
-    EXPECT_FALSE(whole({.resourcesDpi = 144}));
-    EXPECT_FALSE(whole({.resourcesDpi = 96, .xsettingsDpi1024 = 144 * 1024}));  // the settings manager wins
-    EXPECT_TRUE(whole({.resourcesDpi = 144, .xsettingsDpi1024 = 96 * 1024}));
-    EXPECT_TRUE(whole({.scaleFactor = "2"}));
-    EXPECT_FALSE(whole({.scaleFactor = "1.5"}));
-    EXPECT_FALSE(whole({.scaleFactor = "two"}));
-    EXPECT_TRUE(whole({.scaleFactor = "0.5", .resourcesDpi = 192}));
-    EXPECT_TRUE(whole({.enableHighDpiScaling = "0", .resourcesDpi = 144}));
-    EXPECT_TRUE(whole({.roundingPolicy = "Round", .resourcesDpi = 144}));
-    EXPECT_TRUE(whole({.roundingPolicy = "Floor", .resourcesDpi = 144}));
-    EXPECT_FALSE(whole({.roundingPolicy = "Sideways", .resourcesDpi = 144}));
-    EXPECT_FALSE(whole({.screenScaleFactors = "2"}));
-    EXPECT_FALSE(whole({.usePhysicalDpi = "1"}));
+    const DpiSetting dpi144{true, 144}, dpi192{true, 192}, dpi96{true, 96}, unreadable{true, std::nullopt};
+    const std::tuple<const char*, ScaleSettings, bool> rows[] = {
+        {"nothing set", {}, true},
+        {"192 dots per inch", {.resources = dpi192}, true},
+        {"144 dots per inch", {.resources = dpi144}, false},
+        {"the settings manager wins", {.resources = dpi96, .xsettings = dpi144}, false},
+        {"the settings manager wins, whole", {.resources = dpi144, .xsettings = dpi96}, true},
+        {"the manager's zero stands for 96", {.resources = dpi144, .xsettings = {true, 0}}, true},
+        {"an unreadable resource", {.resources = unreadable}, false},
+        {"an unreadable manager's value", {.xsettings = unreadable}, false},
+        {"scale factor 2", {.scaleFactor = "2"}, true},
+        {"scale factor 1.5", {.scaleFactor = "1.5"}, false},
+        {"scale factor not a number", {.scaleFactor = "two"}, false},
+        {"half of 192 dots", {.scaleFactor = "0.5", .resources = dpi192}, true},
+        {"the screen's factor never below 1", {.scaleFactor = "1.5", .resources = {true, 64}}, false},
+        {"scaling off", {.enableHighDpiScaling = "0", .resources = dpi144}, true},
+        {"scaling on", {.enableHighDpiScaling = "1", .resources = dpi144}, false},
+        {"scaling neither on nor off", {.enableHighDpiScaling = "00"}, false},
+        {"rounded", {.roundingPolicy = "Round", .resources = dpi144}, true},
+        {"floored", {.roundingPolicy = "Floor", .resources = dpi144}, true},
+        {"1.5 rounds down when the floor is preferred",
+         {.roundingPolicy = "RoundPreferFloor", .resources = dpi144},
+         true},
+        {"an unknown policy", {.roundingPolicy = "Sideways", .resources = dpi144}, false},
+        {"screen factors", {.screenScaleFactors = "2"}, false},
+        {"physical dots", {.usePhysicalDpi = "1"}, false},
+        {"a font's dots per inch", {.fontDpi = "144"}, false}};
+    for (const auto& [name, settings, whole] : rows) EXPECT_EQ(wholeScaleExpected(settings), whole) << name;
 }
 
 }  // namespace

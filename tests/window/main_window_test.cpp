@@ -1,4 +1,5 @@
 // Start-up and its claim, the tick, the re-layout and what the window shows, in pixels.
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLockFile>
 #include <QPainter>
@@ -293,8 +294,11 @@ TEST_F(MainWindow, ScaleDivisionPickRedrawsWithTheNewGridAtOnce) {
 TEST_F(MainWindow, ScreenShowsThePictureAfterScrolling) {
     samplerOs.processors = 1;
     samplerOs.blocks.clear();
-    for (int second = 0, idle = 0; second < 440; idle += second++ % 2)  // 100 % and 0 % in turn
-        samplerOs.blocks.push_back(processorData(second, {idle * kSecond}));
+    std::int64_t idle = 0;
+    for (int second = 0; second < 410; idle += second++ % 2 * kSecond)  // 100 % and 0 % in turn
+        samplerOs.blocks.push_back(processorData(second, {idle}));
+    for (int second = 410; second < 520; idle += (second++ * 37 % 10) * kSecond / 10)  // then a load that varies
+        samplerOs.blocks.push_back(processorData(second, {idle}));
     started();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     auto* graph = control<GraphView>("Graph");
@@ -306,28 +310,41 @@ TEST_F(MainWindow, ScreenShowsThePictureAfterScrolling) {
         window->tmrUpdate_Timer();
         if (i >= 370) QCoreApplication::processEvents();
     }
-    const auto expectScreenShowsPicture = [&](const char* when) {
+    // Where the list or another window covers the graph, the screen shows them.
+    const auto expectScreenShowsPicture = [&](const char* when, QRect coverOnScreen = {}) {
         const QRect inner(graph->mapTo(window.get(), graph->contentsRect().topLeft()), graph->contentsRect().size());
         const QImage screen =
             window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
         const QRect list(control("CmbSchaal")->mapTo(window.get(), QPoint()), control("CmbSchaal")->size());
+        const QRect cover(window->mapFromGlobal(coverOnScreen.topLeft()), coverOnScreen.size());
         QImage picture = graph->image().convertToFormat(QImage::Format_RGB32);
-        QPainter(&picture).drawImage(list.topLeft() - inner.topLeft(), screen.copy(list));  // the list covers a corner
+        QPainter painter(&picture);
+        for (const QRect& covered : {list, cover})
+            if (!covered.isEmpty()) painter.drawImage(covered.topLeft() - inner.topLeft(), screen.copy(covered));
+        painter.end();
         EXPECT_EQ(screen.copy(inner), picture) << when;
     };
     expectScreenShowsPicture("after scrolling");
-    // A window over the graph's right half while it scrolls on, then gone.
-    QWidget cover(nullptr, Qt::Tool | Qt::FramelessWindowHint);
-    cover.setGeometry(QRect(graph->mapToGlobal(graph->contentsRect().center()), QSize(150, 60)));
-    cover.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&cover));
-    for (int i = 0; i < 20; ++i) {
-        window->tmrUpdate_Timer();
-        QCoreApplication::processEvents();
+    // A window over the graph's right half while it scrolls on, then gone;
+    // once as it is and once kept on top (which sets the window's hints anew).
+    for (const bool onTop : {false, true}) {
+        if (onTop) control<QCheckBox>("ChkOnTop")->click();
+        QTest::qWait(100);
+        QWidget cover(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+        cover.setGeometry(QRect(graph->mapToGlobal(graph->contentsRect().center()), QSize(150, 60)));
+        cover.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&cover));
+        for (int i = 0; i < 20; ++i) {
+            window->tmrUpdate_Timer();
+            QTest::qWait(2);
+        }
+        QTest::qWait(50);
+        expectScreenShowsPicture(onTop ? "kept on top, beside a window over it" : "beside a window over it",
+                                 cover.frameGeometry());
+        cover.hide();
+        QTest::qWait(200);
+        expectScreenShowsPicture(onTop ? "kept on top, after a window covered it" : "after a window covered it");
     }
-    cover.hide();
-    QTest::qWait(200);
-    expectScreenShowsPicture("after a window covered it");
 #ifdef TIDEMARK_X11_TESTS
     // Taken off the screen by the window manager (minimised), then back.
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
