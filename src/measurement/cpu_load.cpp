@@ -95,17 +95,16 @@ void CPULoad::CollectCPUData() {
 }
 
 void CPULoad::collectNt() {
-    std::vector<std::byte>& buffer = Buffer;
-    buffer.assign(static_cast<std::size_t>(BufferSize), std::byte{0});
-    while (os_.queryProcessorPerformanceData(buffer) == SamplerOs::kMoreData) {
+    Buffer.assign(static_cast<std::size_t>(BufferSize), std::byte{0});
+    while (os_.queryProcessorPerformanceData(Buffer) == SamplerOs::kMoreData) {
         if (BufferSize > std::numeric_limits<std::int32_t>::max() - kBufferStep) raiseUnreadable();
         BufferSize += kBufferStep;
         // The read overwrites what the buffer holds; growing in place costs
         // only the new bytes, where a fresh buffer per step would cost the
         // whole of it, thousands of times over for thousands of processors.
-        buffer.resize(BufferSize);
+        Buffer.resize(BufferSize);
     }
-    const perf::Bytes data(buffer);
+    const perf::Bytes data(Buffer);
     try {
         if (!perf::hasPerfSignature(data)) raiseUnreadable();
         const auto object = perf::findObject(data, perf::kProcessorObjectIndex);

@@ -16,7 +16,7 @@ constexpr qsizetype kKeptPictures = 32;
 void FittingLabel::showFigure(const QString& text) {
     if (text == this->text()) return;
     setText(text);
-    if (picturesShown()) picture();
+    if (picturesShown()) storePicture();
 }
 
 // A see-through label shows what is behind it, so only a label that fills
@@ -26,10 +26,10 @@ bool FittingLabel::picturesShown() const {
     return autoFillBackground() && isVisible() && devicePixelRatioF() == std::floor(devicePixelRatioF());
 }
 
-const QImage* FittingLabel::picture() {
+void FittingLabel::storePicture() {
     const qreal scale = devicePixelRatioF();
     if (const auto found = pictures_.constFind(text()); found != pictures_.cend()) {
-        if (found->devicePixelRatio() == scale) return &*found;
+        if (found->devicePixelRatio() == scale) return;
         pictures_.clear();  // drawn for another screen
     }
     if (pictures_.size() >= kKeptPictures) pictures_.clear();
@@ -38,7 +38,7 @@ const QImage* FittingLabel::picture() {
     rendering_ = true;
     render(&image);
     rendering_ = false;
-    return &*pictures_.insert(text(), image);
+    pictures_.insert(text(), image);
 }
 
 void FittingLabel::paintEvent(QPaintEvent* event) {

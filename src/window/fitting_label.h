@@ -23,7 +23,7 @@ protected:
 private:
     void paintText(QPaintEvent* event);
     bool picturesShown() const;
-    const QImage* picture();
+    void storePicture();
 
     QHash<QString, QImage> pictures_;
     bool rendering_ = false;

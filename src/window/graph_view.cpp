@@ -124,8 +124,6 @@ void GraphView::scrollOnScreen(const QRect& area) {
     screenScroller_->scrollLeft(QRect(mapTo(window(), area.topLeft()), area.size()), newestColumn_);
 }
 
-void GraphView::showAfresh() { update(); }
-
 bool GraphView::event(QEvent* event) {
     if (event->type() == QEvent::ChildAdded) static_cast<QChildEvent*>(event)->child()->installEventFilter(this);
     if (event->type() == QEvent::ZOrderChange) visible_.reset();
@@ -225,7 +223,7 @@ void GraphView::mouseReleaseEvent(QMouseEvent* event) { deliver(MouseEvent::Up, 
 
 void GraphView::showEvent(QShowEvent* event) {
     QFrame::showEvent(event);
-    if (!screenScroller_) screenScroller_ = makeScreenScroller(window(), [this] { showAfresh(); });
+    if (!screenScroller_) screenScroller_ = makeScreenScroller(window(), [this] { update(); });
     if (!screenScroller_) return;
     screenScroller_->attach();
     if (QWindow* handle = window()->windowHandle()) handle->installEventFilter(this);

@@ -65,7 +65,6 @@ private:
     const SampleHistory* history_ = nullptr;
     const GraphSettings* settings_ = nullptr;
     void scrollOnScreen(const QRect& area);
-    void showAfresh();
 
     bool deviceCanvasStale_ = true;
     std::unique_ptr<ScreenScroller> screenScroller_;
